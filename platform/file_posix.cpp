@@ -1,0 +1,71 @@
+// Untranslated file access and the local time on POSIX systems.
+#include "platform.h"
+#include "platform_internal.h"
+
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+int ByteFile::openForReading(const char* name) {
+    close();
+    lastError_ = 0;
+    handle_ = ::open(name, O_RDONLY | O_CLOEXEC);
+    if (handle_ < 0) return lastError_ = errno;
+    // Windows refuses to open a directory as a file; so do we.
+    struct stat status;
+    if (::fstat(handle_, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(handle_);
+        handle_ = -1;
+        return lastError_ = EACCES;
+    }
+    return 0;
+}
+
+int ByteFile::createForWriting(const char* name) {
+    close();
+    lastError_ = 0;
+    handle_ = ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (handle_ < 0) return lastError_ = errno;
+    return 0;
+}
+
+std::ptrdiff_t ByteFile::read(void* buffer, std::size_t size) {
+    for (;;) {
+        ssize_t count = ::read(handle_, buffer, size);
+        if (count >= 0) return count;
+        if (errno != EINTR) {
+            lastError_ = errno;
+            return -1;
+        }
+    }
+}
+
+bool ByteFile::writeAll(const void* data, std::size_t size) {
+    const char* next = static_cast<const char*>(data);
+    while (size > 0) {
+        ssize_t count = ::write(handle_, next, size);
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            lastError_ = errno;
+            return false;
+        }
+        next += count;
+        size -= static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+int ByteFile::close() {
+    if (handle_ < 0) return 0;
+    int result = ::close(handle_) == 0 ? 0 : errno;
+    handle_ = -1;
+    return result;
+}
+
+void toLocalFields(std::time_t when, std::tm& fields) { localtime_r(&when, &fields); }
+
+}  // namespace platform

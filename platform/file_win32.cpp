@@ -1,0 +1,70 @@
+// Untranslated file access and the local time on Windows, through the C
+// runtime's low-level I/O in binary mode (so no byte is translated).
+#include "platform.h"
+#include "platform_internal.h"
+
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+namespace platform {
+
+namespace {
+// The runtime's _read and _write take an unsigned int count.
+constexpr std::size_t largestTransfer = 1u << 30;
+}  // namespace
+
+int ByteFile::openForReading(const char* name) {
+    close();
+    lastError_ = 0;
+    handle_ = ::_open(name, _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (handle_ < 0) return lastError_ = errno;
+    return 0;
+}
+
+int ByteFile::createForWriting(const char* name) {
+    close();
+    lastError_ = 0;
+    handle_ = ::_open(name, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
+                      _S_IREAD | _S_IWRITE);
+    if (handle_ < 0) return lastError_ = errno;
+    return 0;
+}
+
+std::ptrdiff_t ByteFile::read(void* buffer, std::size_t size) {
+    if (size > largestTransfer) size = largestTransfer;
+    int count = ::_read(handle_, buffer, static_cast<unsigned>(size));
+    if (count < 0) {
+        lastError_ = errno;
+        return -1;
+    }
+    return count;
+}
+
+bool ByteFile::writeAll(const void* data, std::size_t size) {
+    const char* next = static_cast<const char*>(data);
+    while (size > 0) {
+        std::size_t piece = size < largestTransfer ? size : largestTransfer;
+        int count = ::_write(handle_, next, static_cast<unsigned>(piece));
+        if (count <= 0) {
+            lastError_ = count < 0 ? errno : ENOSPC;
+            return false;
+        }
+        next += count;
+        size -= static_cast<std::size_t>(count);
+    }
+    return true;
+}
+
+int ByteFile::close() {
+    if (handle_ < 0) return 0;
+    int result = ::_close(handle_) == 0 ? 0 : errno;
+    handle_ = -1;
+    return result;
+}
+
+void toLocalFields(std::time_t when, std::tm& fields) { localtime_s(&fields, &when); }
+
+}  // namespace platform

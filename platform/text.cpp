@@ -1,0 +1,120 @@
+// Text files by the suite's own rule, the same on every platform: reading
+// drops every CR byte and stops at a 0x1A byte; writing sends LF as CR LF.
+#include "platform.h"
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+constexpr char carriageReturn = '\r';
+constexpr char endOfText = 0x1A;
+
+// Removes every CR from bytes[0, size) in place; returns the new size.
+std::size_t dropCarriageReturns(char* bytes, std::size_t size) {
+    char* end = bytes + size;
+    char* out = static_cast<char*>(std::memchr(bytes, carriageReturn, size));
+    if (out == nullptr) return size;
+    for (const char* in = out + 1; in < end;) {
+        const char* next = static_cast<const char*>(std::memchr(in, carriageReturn, end - in));
+        const char* stop = next != nullptr ? next : end;
+        std::memmove(out, in, stop - in);
+        out += stop - in;
+        in = stop + 1;
+    }
+    return out - bytes;
+}
+
+}  // namespace
+
+int TextReader::open(const char* name) {
+    start_ = end_ = 0;
+    ended_ = false;
+    return file_.openForReading(name);
+}
+
+bool TextReader::refill() {
+    start_ = end_ = 0;
+    while (!ended_ && end_ == 0) {
+        std::ptrdiff_t count = file_.read(block_, blockSize);
+        if (count <= 0) {
+            ended_ = true;
+            break;
+        }
+        std::size_t size = static_cast<std::size_t>(count);
+        if (const void* stop = std::memchr(block_, endOfText, size)) {
+            size = static_cast<const char*>(stop) - block_;
+            ended_ = true;
+        }
+        end_ = dropCarriageReturns(block_, size);
+    }
+    return end_ > 0;
+}
+
+std::size_t TextReader::read(char* buffer, std::size_t size) {
+    std::size_t copied = 0;
+    while (copied < size) {
+        if (start_ == end_ && !refill()) break;
+        std::size_t piece = end_ - start_;
+        if (piece > size - copied) piece = size - copied;
+        std::memcpy(buffer + copied, block_ + start_, piece);
+        start_ += piece;
+        copied += piece;
+    }
+    return copied;
+}
+
+int TextReader::get() {
+    if (start_ == end_ && !refill()) return -1;
+    return static_cast<unsigned char>(block_[start_++]);
+}
+
+TextWriter::~TextWriter() { close(); }
+
+int TextWriter::create(const char* name) {
+    used_ = 0;
+    firstError_ = 0;
+    return file_.createForWriting(name);
+}
+
+bool TextWriter::flush() {
+    if (firstError_ == 0 && used_ > 0 && !file_.writeAll(block_, used_)) firstError_ = file_.lastError();
+    used_ = 0;
+    return firstError_ == 0;
+}
+
+bool TextWriter::write(const char* text, std::size_t size) {
+    const char* end = text + size;
+    while (text < end) {
+        const char* lineFeed = static_cast<const char*>(std::memchr(text, '\n', end - text));
+        const char* stop = lineFeed != nullptr ? lineFeed : end;
+        while (text < stop) {
+            if (used_ == blockSize && !flush()) return false;
+            std::size_t piece = blockSize - used_;
+            if (piece > static_cast<std::size_t>(stop - text)) piece = stop - text;
+            std::memcpy(block_ + used_, text, piece);
+            used_ += piece;
+            text += piece;
+        }
+        if (lineFeed != nullptr) {
+            if (used_ + 2 > blockSize && !flush()) return false;
+            block_[used_++] = '\r';
+            block_[used_++] = '\n';
+            ++text;
+        }
+    }
+    return firstError_ == 0;
+}
+
+bool TextWriter::write(const char* text) { return write(text, std::strlen(text)); }
+
+int TextWriter::close() {
+    if (!file_.isOpen()) return firstError_;
+    flush();
+    int closeError = file_.close();
+    if (firstError_ == 0) firstError_ = closeError;
+    return firstError_;
+}
+
+}  // namespace platform
