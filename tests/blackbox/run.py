@@ -143,6 +143,7 @@ def main():
     parser.add_argument("--wine", help="wine64 loader: the program is a Windows build")
     parser.add_argument("tables", nargs="+", help="table files defining CASES")
     options = parser.parse_args()
+    options.program = os.path.abspath(options.program)
 
     platform = "windows" if options.wine else "posix"
     cases = [case for table in options.tables for case in load_table(table)

@@ -91,7 +91,9 @@ CASES = [
     Case("a file of 3 GiB is dumped like any other", ["big.bin"],
          files={"big.bin": Sparse(b"1\n2\n3\n4\n5\n6\n", 3 << 30)}, stdout=FIVE_LINES_DUMP),
 
-    # A dump that cannot be written is a failure.
+    # A file that fails while it is read, or a dump that cannot be written, is a failure.
+    Case("a read failure after the open", ["/proc/self/mem"],
+         stderr=b"/proc/self/mem: Input/output error\n", code=1, platforms=["posix"]),
     Case("a full standard output fails", ["f.txt"], files={"f.txt": SEVEN_LINES}, stdout_file="/dev/full",
          stderr=b"hexpeek: No space left on device\n", code=1, platforms=["posix"]),
 ]
