@@ -29,7 +29,8 @@ int ByteFile::createForWriting(const char* name) {
     close();
     lastError_ = 0;
     handle_ = ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (handle_ < 0) return lastError_ = errno;
+    // A directory cannot be written as a file; Windows calls that EACCES too.
+    if (handle_ < 0) return lastError_ = errno == EISDIR ? EACCES : errno;
     return 0;
 }
 
@@ -57,6 +58,12 @@ bool ByteFile::writeAll(const void* data, std::size_t size) {
         size -= static_cast<std::size_t>(count);
     }
     return true;
+}
+
+bool ByteFile::isSameFileAs(const char* name) const {
+    struct stat mine, theirs;
+    if (::fstat(handle_, &mine) != 0 || ::stat(name, &theirs) != 0) return false;
+    return mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
 }
 
 int ByteFile::close() {

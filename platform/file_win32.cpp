@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 namespace platform {
 
@@ -56,6 +57,25 @@ bool ByteFile::writeAll(const void* data, std::size_t size) {
         size -= static_cast<std::size_t>(count);
     }
     return true;
+}
+
+namespace {
+// The volume and file index that identify a file whatever its name.
+bool fileIdentity(HANDLE file, BY_HANDLE_FILE_INFORMATION& identity) {
+    return file != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file, &identity) != 0;
+}
+}  // namespace
+
+bool ByteFile::isSameFileAs(const char* name) const {
+    BY_HANDLE_FILE_INFORMATION mine, theirs;
+    if (!fileIdentity(reinterpret_cast<HANDLE>(::_get_osfhandle(handle_)), mine)) return false;
+    // Asking for no access opens even a file that others hold open.
+    HANDLE other = CreateFileA(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    bool found = fileIdentity(other, theirs);
+    if (other != INVALID_HANDLE_VALUE) CloseHandle(other);
+    return found && mine.dwVolumeSerialNumber == theirs.dwVolumeSerialNumber &&
+           mine.nFileIndexHigh == theirs.nFileIndexHigh && mine.nFileIndexLow == theirs.nFileIndexLow;
 }
 
 int ByteFile::close() {

@@ -35,6 +35,10 @@ public:
     // Closes the file. Returns 0 or the errno value of the failure.
     int close();
 
+    // True when name refers to this open file, by whatever name or link; false
+    // when name cannot be found.
+    bool isSameFileAs(const char* name) const;
+
     bool isOpen() const { return handle_ >= 0; }
     int lastError() const { return lastError_; }
 
@@ -58,6 +62,9 @@ public:
     std::size_t read(char* buffer, std::size_t size);
     // The next byte of text (0 to 255), or -1 at the end of the text or on a failure.
     int get();
+    // Like read, but leaves the CR bytes in place, for callers that pass over
+    // them while they scan; the text still ends at a 0x1A byte.
+    std::size_t readWithCarriageReturns(char* buffer, std::size_t size);
     bool failed() const { return file_.lastError() != 0; }
     int lastError() const { return file_.lastError(); }
     int close() { return file_.close(); }

@@ -65,6 +65,21 @@ std::size_t TextReader::read(char* buffer, std::size_t size) {
     return copied;
 }
 
+std::size_t TextReader::readWithCarriageReturns(char* buffer, std::size_t size) {
+    if (start_ < end_) return read(buffer, size);  // what get() or read() left in the block
+    if (ended_ || size == 0) return 0;
+    std::ptrdiff_t count = file_.read(buffer, size);
+    if (count <= 0) {
+        ended_ = true;
+        return 0;
+    }
+    if (const void* stop = std::memchr(buffer, endOfText, static_cast<std::size_t>(count))) {
+        ended_ = true;
+        return static_cast<const char*>(stop) - buffer;
+    }
+    return static_cast<std::size_t>(count);
+}
+
 int TextReader::get() {
     if (start_ == end_ && !refill()) return -1;
     return static_cast<unsigned char>(block_[start_++]);

@@ -1,0 +1,287 @@
+// linepick: prints a chosen line of a text file with a number of lines
+// before and after it, and with -LF measures the file's longest line first.
+#include "byte_scan.h"
+#include "line_ring.h"
+#include "line_splitter.h"
+#include "platform.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr double version = 1.03;
+constexpr std::int32_t defaultBufferSize = 4224;
+constexpr std::int32_t largestWindow = 127;
+
+const char* const plainUsageLines[] = {
+    "linepick -a2 -p567 file_name \n",
+    "linepick -b3 -p567 file_name \n",
+    "linepick -c4 -p567 file_name \n",
+    "linepick -LF -p567 file_name \n",
+    "linepick -p567 file_name \n",
+    "linepick -s10240 -p567 file_name \n",
+    "linepick -V \n",
+    "linepick -VC \n",
+};
+
+const char* const commentedUsageLines[] = {
+    "linepick -a2 -p567 file_name # 2 lines after line-567 \n",
+    "linepick -b3 -p567 file_name # 3 lines before line-567 \n",
+    "linepick -c4 -p567 file_name # 4 lines before line-567 and 4 lines after line-567 \n",
+    "linepick -LF -p567 file_name # Count lines. Record the maximum span from LF to LF. \n",
+    "linepick -p567 file_name # line-567 \n",
+    "linepick -s10240 -p567 file_name # large buffer size of 10240 bytes \n",
+    "linepick -V # version \n",
+    "linepick -VC # version with comments \n",
+};
+
+void printUsage(const char* const (&lines)[8]) {
+    std::fprintf(stderr, "linepick %1.2f\n\n", version);
+    for (const char* line : lines) std::fputs(line, stderr);
+}
+
+enum class Request { pick, plainUsage, commentedUsage };
+
+struct Settings {
+    Request request = Request::pick;
+    std::int32_t after = 0;
+    std::int32_t before = 0;
+    std::int32_t window = 1;
+    std::int32_t bufferSize = defaultBufferSize;
+    bool hasLine = false;
+    std::int32_t line = 0;
+    bool lfMode = false;
+    const char* fileName = nullptr;
+};
+
+std::int32_t windowFor(std::int32_t after, std::int32_t before) {
+    return static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{after} + before + 1, largestWindow));
+}
+
+// The length of argument without the run of decimal digits at its end.
+std::size_t splitTrailingNumber(const char* argument) {
+    std::size_t length = std::strlen(argument);
+    while (length > 0 && argument[length - 1] >= '0' && argument[length - 1] <= '9') --length;
+    return length;
+}
+
+Settings readArguments(int count, char** arguments) {
+    Settings settings;
+    for (int i = 0; i < count; ++i) {
+        const char* argument = arguments[i];
+        if (std::strcmp(argument, "-LF") == 0) {
+            settings.lfMode = true;
+            continue;
+        }
+        if (std::strcmp(argument, "-V") == 0 || std::strcmp(argument, "-VC") == 0) {
+            settings.request = argument[2] == 'C' ? Request::commentedUsage : Request::plainUsage;
+            return settings;
+        }
+        std::size_t prefixLength = std::strlen(argument) > 2 ? splitTrailingNumber(argument) : 0;
+        if (prefixLength != 2 || argument[0] != '-') {
+            settings.fileName = argument;
+            continue;
+        }
+        // The digits alone: an empty run is 0, a value beyond 32 bits the largest.
+        std::int32_t n = platform::readDecimal(argument + 2).value;
+        char letter = argument[1];
+        if (letter == 'a' || letter == 'c') settings.after = n;
+        if (letter == 'b' || letter == 'c') settings.before = n;
+        if (letter == 'a' || letter == 'b' || letter == 'c') {
+            settings.window = windowFor(settings.after, settings.before);
+        } else if (letter == 's') {
+            settings.bufferSize = std::max(n, defaultBufferSize);
+        } else if (letter == 'p') {
+            settings.hasLine = true;
+            settings.line = n;
+        } else {
+            settings.fileName = argument;
+        }
+    }
+    return settings;
+}
+
+struct LineStats {
+    std::int64_t lines = 0;        // line feeds read
+    std::int64_t maxSpan = 0;      // length of the longest line, its LF included
+    std::int64_t maxSpanLine = 0;  // 1-based number of the first longest line
+};
+
+std::int64_t countCarriageReturns(const char* from, const char* end) {
+    return std::count(from, end, '\r');
+}
+
+// Counts the lines of the file as text and finds the longest. Prints the
+// message and returns false when the file cannot be read.
+bool countLines(const char* fileName, LineStats& stats) {
+    platform::TextReader text;
+    if (int error = text.open(fileName)) {
+        std::fprintf(stderr, "fopen(%s, \"rt\"): %s\n", fileName, platform::errorText(error));
+        return false;
+    }
+    std::vector<char> block(LineSplitter::blockSize);
+    std::int64_t unfinished = 0;  // bytes of text of the line that earlier blocks began
+    while (std::size_t count = text.readWithCarriageReturns(block.data(), block.size())) {
+        const char* lineStart = block.data();
+        const char* const end = lineStart + count;
+        for (const char* chunk = lineStart; chunk < end; chunk += 64) {
+            std::uint64_t lineFeeds = platform::byteMask(chunk, end, '\n');
+            if (lineFeeds == 0) continue;
+            // The LFs of CR LF ends (a CR LF across chunks is simply counted exactly below).
+            std::uint64_t afterReturn = lineFeeds & (platform::byteMask(chunk, end, '\r') << 1);
+            for (; lineFeeds != 0; lineFeeds &= lineFeeds - 1) {
+                int bit = __builtin_ctzll(lineFeeds);
+                const char* lineFeed = chunk + bit;
+                ++stats.lines;
+                // Its bytes with CR bytes included, less the CR of a CR LF end:
+                // only a line longer than the longest so far even so is counted exactly.
+                std::int64_t span = unfinished + (lineFeed + 1 - lineStart) - ((afterReturn >> bit) & 1);
+                if (span > stats.maxSpan) {
+                    span = unfinished + (lineFeed + 1 - lineStart) - countCarriageReturns(lineStart, lineFeed);
+                    if (span > stats.maxSpan) {
+                        stats.maxSpan = span;
+                        stats.maxSpanLine = stats.lines;
+                    }
+                }
+                unfinished = 0;
+                lineStart = lineFeed + 1;
+            }
+        }
+        unfinished += (end - lineStart) - countCarriageReturns(lineStart, end);
+    }
+    if (text.failed()) {
+        std::fprintf(stderr, "%s: %s\n", fileName, platform::errorText(text.lastError()));
+        return false;
+    }
+    return true;
+}
+
+// Keeps where the most recent lines of the current block lie, so that only
+// the lines that can still be shown are copied into the ring.
+class RecentLines {
+public:
+    void startBlock() { count_ = 0; }
+    void add(const char* begin, const char* end) {
+        std::size_t slot = count_++ % LineRing::slotCount;
+        begins_[slot] = begin;
+        ends_[slot] = end;
+    }
+
+    // Pushes the last min(window, lines of this block) lines into the ring,
+    // as their text: CR bytes dropped, the LF removed, ended at a NUL byte.
+    void pushInto(LineRing& ring, int window, char* text, std::int32_t bufferSize) const {
+        std::uint64_t first = count_ > static_cast<std::uint64_t>(window) ? count_ - window : 0;
+        for (std::uint64_t i = first; i < count_; ++i) {
+            std::size_t slot = i % LineRing::slotCount;
+            char* out = std::remove_copy(begins_[slot], ends_[slot], text, '\r');
+            if (out > text && out[-1] == '\n') --out;
+            *out = '\0';
+            ring.dropOldest();
+            ring.pushLine(text, bufferSize);
+        }
+    }
+
+private:
+    const char* begins_[LineRing::slotCount];
+    const char* ends_[LineRing::slotCount];
+    std::uint64_t count_ = 0;
+};
+
+int pick(const Settings& settings) {
+    std::int32_t bufferSize = settings.bufferSize;
+    bool everyLineFits = false;  // known after measuring the lines
+    if (settings.lfMode) {
+        LineStats stats;
+        if (!countLines(settings.fileName, stats)) return 1;
+        std::printf("%s: %lld lines\n", settings.fileName, static_cast<long long>(stats.lines));
+        std::printf("maximum LF-to-LF span of %lld bytes (line-%lld)\n", static_cast<long long>(stats.maxSpan),
+                    static_cast<long long>(stats.maxSpanLine));
+        // Every line fits in one read. A file without LF has no line to
+        // measure and keeps the size it had.
+        if (stats.lines > 0 && stats.maxSpan < INT32_MAX) {
+            bufferSize = static_cast<std::int32_t>(stats.maxSpan + 1);
+            everyLineFits = true;
+        } else if (stats.lines > 0) {
+            bufferSize = INT32_MAX;
+        }
+    }
+
+    platform::TextReader text;
+    const std::size_t maxLine = static_cast<std::size_t>(bufferSize) - 1;
+    LineSplitter lines(text, maxLine, everyLineFits);
+    char* lineText = static_cast<char*>(std::malloc(static_cast<std::size_t>(bufferSize)));
+    if (!lines.ready() || lineText == nullptr) {
+        std::free(lineText);
+        std::fprintf(stderr, "main(): buffer_size = %d\n", bufferSize);
+        return 1;
+    }
+    LineRing ring;
+    const int window = ring.fillRing(settings.window, bufferSize);
+    if (text.open(settings.fileName) != 0) {
+        std::free(lineText);
+        std::fprintf(stderr, "%s\n", settings.fileName);
+        return 1;
+    }
+
+    const std::int64_t target = std::int64_t{settings.line} + settings.after;
+    std::int64_t lineNumber = 0;
+    bool reached = false;
+    RecentLines recent;
+    while (!reached && lines.nextBlock()) {
+        recent.startBlock();
+        const auto keep = [&](const char* begin, const char* end) { recent.add(begin, end); };
+        // A block of plain short lines that cannot hold the target is only counted.
+        std::int64_t simple = lines.countSimpleLines();
+        if (simple >= 0 && (target <= lineNumber || lineNumber + simple < target)) {
+            lineNumber += simple;
+            lines.passSimpleLines(window, keep);
+        } else {
+            reached = !lines.forEachLine([&](const char* begin, const char* end) {
+                keep(begin, end);
+                return ++lineNumber != target;
+            });
+        }
+        recent.pushInto(ring, window, lineText, bufferSize);
+        if (reached) ring.showRing(window, bufferSize);
+    }
+    // The file is read to its end, also after the target was shown.
+    lines.readToEnd();
+    std::free(lineText);
+
+    if (text.failed()) {
+        std::fprintf(stderr, "%s: %s\n", settings.fileName, platform::errorText(text.lastError()));
+        return 1;
+    }
+    if (!reached) ring.showRing(window, bufferSize);
+    ring.clearRing();
+    return reached ? 0 : 1;
+}
+
+int run(const Settings& settings) {
+    if (settings.request == Request::commentedUsage) {
+        printUsage(commentedUsageLines);
+        return 1;
+    }
+    // Without a line to pick or a file to pick it from there is nothing to do.
+    if (settings.request == Request::plainUsage || !settings.hasLine || settings.fileName == nullptr) {
+        printUsage(plainUsageLines);
+        return 1;
+    }
+    return pick(settings);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int status = run(readArguments(argc - 1, argv + 1));
+    if (int error = platform::finishStandardOutput()) {
+        std::fprintf(stderr, "linepick: %s\n", platform::errorText(error));
+        status = 1;
+    }
+    return status;
+}
