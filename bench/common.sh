@@ -3,6 +3,11 @@
 work="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/work"
 bin="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/native/bin"
 mkdir -p "$work"
+# Outputs go to memory when it can be had, so that the disk's own delays
+# (discards, write-back) do not blur the comparison.
+scratch="$work"
+[ -d /dev/shm ] && [ -w /dev/shm ] && scratch=/dev/shm/orvexbench
+mkdir -p "$scratch"
 
 # make_crlf_text FILE MIB: a text of short CR LF lines, MIB mebibytes long.
 make_crlf_text() {
@@ -28,7 +33,8 @@ compare() {
   local title=$1; shift
   local json="$work/last.json"
   echo "== $title"
-  if ! hyperfine --shell=none --warmup 3 --min-runs 20 --style none --export-json "$json" "$@" \
+  if ! hyperfine --shell=none --warmup 3 --min-runs 20 --style none --export-json "$json" \
+      ${prepare:+--prepare "$prepare"} "$@" \
       >/dev/null 2>"$work/hyperfine.log"; then
     cat "$work/hyperfine.log" >&2
     return 1

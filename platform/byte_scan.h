@@ -12,27 +12,6 @@
 
 namespace platform {
 
-// The first byte in [from, end) equal to first or second, or end.
-inline const char* findEither(const char* from, const char* end, char first, char second) {
-#if defined(__SSE2__)
-    const __m128i firstPattern = _mm_set1_epi8(first);
-    const __m128i secondPattern = _mm_set1_epi8(second);
-    while (end - from >= 16) {
-        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(bytes, firstPattern), _mm_cmpeq_epi8(bytes, secondPattern));
-        if (int mask = _mm_movemask_epi8(hits)) return from + __builtin_ctz(static_cast<unsigned>(mask));
-        from += 16;
-    }
-#endif
-    while (from < end && *from != first && *from != second) ++from;
-    return from;
-}
-
-// The first byte in [from, end) equal to wanted, or end.
-inline const char* findByte(const char* from, const char* end, char wanted) {
-    return findEither(from, end, wanted, wanted);
-}
-
 // The last byte in [from, end) equal to wanted, or nullptr.
 inline const char* findLastByte(const char* from, const char* end, char wanted) {
 #if defined(__SSE2__)
@@ -84,41 +63,47 @@ inline ByteCount countByte(const char* from, const char* end, char wanted, std::
     return count;
 }
 
-// One bit for each of the 64 bytes from chunk that equals wanted (bit 0 for
-// chunk[0]); never reads at or past end.
-inline std::uint64_t byteMask(const char* chunk, const char* end, char wanted) {
+// One bit for each of the 64 bytes from chunk that equals first or second
+// (bit 0 for chunk[0]); never reads at or past end.
+inline std::uint64_t byteMask(const char* chunk, const char* end, char first, char second) {
     std::uint64_t mask = 0;
     if (end - chunk < 64) {
         for (std::ptrdiff_t i = 0; i < end - chunk; ++i)
-            if (chunk[i] == wanted) mask |= std::uint64_t{1} << i;
+            if (chunk[i] == first || chunk[i] == second) mask |= std::uint64_t{1} << i;
         return mask;
     }
 #if defined(__SSE2__)
-    const __m128i pattern = _mm_set1_epi8(wanted);
+    const __m128i firstPattern = _mm_set1_epi8(first);
+    const __m128i secondPattern = _mm_set1_epi8(second);
     for (int i = 0; i < 4; ++i) {
         __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(chunk + 16 * i));
-        auto bits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, pattern)));
-        mask |= std::uint64_t{bits} << (16 * i);
+        __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(bytes, firstPattern), _mm_cmpeq_epi8(bytes, secondPattern));
+        mask |= std::uint64_t{static_cast<std::uint32_t>(_mm_movemask_epi8(hits))} << (16 * i);
     }
 #else
     for (int i = 0; i < 64; ++i)
-        if (chunk[i] == wanted) mask |= std::uint64_t{1} << i;
+        if (chunk[i] == first || chunk[i] == second) mask |= std::uint64_t{1} << i;
 #endif
     return mask;
 }
 
-// Walks the places of one byte value in a range, in order. It looks at 64
-// bytes at a time and hands out their hits one by one, so that a text of
-// short lines costs a few instructions per line, not a search per line.
+inline std::uint64_t byteMask(const char* chunk, const char* end, char wanted) {
+    return byteMask(chunk, end, wanted, wanted);
+}
+
+// Walks the places of one or two byte values in a range, in order. It looks
+// at 64 bytes at a time and hands out their hits one by one, so that a text
+// of short lines costs a few instructions per line, not a search per line.
 class ByteCursor {
 public:
-    explicit ByteCursor(char wanted) : wanted_(wanted) {}
+    explicit ByteCursor(char first, char second) : first_(first), second_(second) {}
+    explicit ByteCursor(char wanted) : ByteCursor(wanted, wanted) {}
 
     // The next call of next() gives the first hit at or after from.
     void reset(const char* from, const char* end) {
         chunk_ = from;
         end_ = end;
-        hits_ = byteMask(chunk_, end_, wanted_);
+        hits_ = byteMask(chunk_, end_, first_, second_);
     }
 
     // The next hit, or the end of the range when there is none.
@@ -126,15 +111,25 @@ public:
         while (hits_ == 0) {
             chunk_ += 64;
             if (chunk_ >= end_) return end_;
-            hits_ = byteMask(chunk_, end_, wanted_);
+            hits_ = byteMask(chunk_, end_, first_, second_);
         }
         const char* hit = chunk_ + __builtin_ctzll(hits_);
         hits_ &= hits_ - 1;
         return hit;
     }
 
+    // Passes over the hits before at, which lies at or after the last hit given.
+    void skipTo(const char* at) {
+        if (at - chunk_ >= 64) {
+            reset(at, end_);
+        } else {
+            hits_ &= ~std::uint64_t{0} << (at - chunk_);
+        }
+    }
+
 private:
-    char wanted_;
+    char first_;
+    char second_;
     const char* chunk_ = nullptr;
     const char* end_ = nullptr;
     std::uint64_t hits_ = 0;

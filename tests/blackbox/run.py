@@ -80,15 +80,21 @@ def expected_state(case):
     return dict(sorted(state.items()))
 
 
+def shown(value, limit=300):
+    """A value for a message, shortened when it is long."""
+    text = repr(value)
+    return text if len(text) <= limit else text[:limit] + f"... ({len(value)} bytes)"
+
+
 def compare_stream(label, expected, actual, problems):
     if expected is None:
         return
     if callable(expected):
         complaint = expected(actual)
         if complaint:
-            problems.append(f"{label}: {complaint}; got {actual!r}")
+            problems.append(f"{label}: {complaint}; got {shown(actual)}")
     elif actual != expected:
-        problems.append(f"{label}: expected {expected!r}\n{' ' * len(label)}       got {actual!r}")
+        problems.append(f"{label}: expected {shown(expected)}\n{' ' * len(label)}       got {shown(actual)}")
 
 
 def run_case(case, program, wine):
@@ -131,7 +137,7 @@ def run_case(case, program, wine):
         if wanted != found:
             for name in sorted(set(wanted) | set(found)):
                 if wanted.get(name) != found.get(name):
-                    problems.append(f"file {name}: expected {wanted.get(name)!r}, found {found.get(name)!r}")
+                    problems.append(f"file {name}: expected {shown(wanted.get(name))}, found {shown(found.get(name))}")
         return problems
     finally:
         shutil.rmtree(root, ignore_errors=True)

@@ -1,7 +1,7 @@
 // lintally: copies a file while rewriting its line breaks. Each stretch of CR
 // and LF bytes is counted, and LF bytes are written only where the pair rule
 // or the group rule selects them; optionally reports how many were written.
-#include "byte_scan.h"
+#include "line_break_converter.h"
 #include "platform.h"
 
 #include <cstdint>
@@ -75,64 +75,10 @@ Settings readArguments(int count, char** arguments) {
     return settings;
 }
 
-// The conversion, fed block by block. Counts are 64-bit so that no input,
-// however long its stretches of break bytes, can make them wrap.
-class LineBreakConverter {
-public:
-    explicit LineBreakConverter(std::int32_t groupSize) : limit_(std::int64_t{groupSize} - 1) {}
-
-    // Converts [from, end) into out, which has room for (end - from) + 1
-    // bytes; returns the end of what was written.
-    char* convert(const char* from, const char* end, char* out) {
-        while (from < end) {
-            const char* breakByte = platform::findEither(from, end, '\n', '\r');
-            if (breakByte > from) {
-                out = pairRule(out);
-                pending_ = false;
-                std::memcpy(out, from, breakByte - from);
-                out += breakByte - from;
-                from = breakByte;
-            }
-            for (; from < end && (*from == '\n' || *from == '\r'); ++from) {
-                if (!pending_) {
-                    pending_ = true;
-                } else if (++extra_ == limit_ && *from == '\n') {  // group rule
-                    *out++ = '\n';
-                    ++written_;
-                    pending_ = false;
-                    extra_ = 0;
-                }
-            }
-        }
-        return out;
-    }
-
-    // The end of the input; returns the end of what was written.
-    char* finish(char* out) { return pairRule(out); }
-
-    std::int64_t written() const { return written_; }
-
-private:
-    // A stretch of exactly two break bytes ends in one LF.
-    char* pairRule(char* out) {
-        if (extra_ == 1) {
-            *out++ = '\n';
-            ++written_;
-        }
-        extra_ = 0;
-        return out;
-    }
-
-    const std::int64_t limit_;
-    bool pending_ = false;
-    std::int64_t extra_ = 0;
-    std::int64_t written_ = 0;
-};
-
 // Converts input into output. Returns 0 or the errno value of a failed read
 // or write; a failure is reported, never passed over.
 int convertFile(platform::ByteFile& input, platform::ByteFile& output, LineBreakConverter& converter) {
-    constexpr std::size_t blockSize = 1 << 20;
+    constexpr std::size_t blockSize = 256 * 1024;
     std::vector<char> block(blockSize);
     std::vector<char> converted(blockSize + 1);
     for (;;) {

@@ -1,0 +1,88 @@
+#include "line_break_converter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace {
+
+// The conversion as its rules are written, one byte at a time.
+std::string convertByRules(const std::string& input, std::int32_t groupSize, std::int64_t& written) {
+    const std::int64_t limit = std::int64_t{groupSize} - 1;
+    bool pending = false;
+    std::int64_t extra = 0;
+    std::string output;
+    written = 0;
+    for (char byte : input) {
+        if (byte == '\n' || byte == '\r') {
+            if (!pending) {
+                pending = true;
+            } else if (++extra == limit && byte == '\n') {
+                output += '\n';
+                ++written;
+                pending = false;
+                extra = 0;
+            }
+        } else {
+            if (extra == 1) {
+                output += '\n';
+                ++written;
+            }
+            pending = false;
+            extra = 0;
+            output += byte;
+        }
+    }
+    if (extra == 1) {
+        output += '\n';
+        ++written;
+    }
+    return output;
+}
+
+// Feeds the converter in pieces of the given sizes, as the tool feeds it blocks.
+std::string convertInPieces(const std::string& input, std::int32_t groupSize, std::size_t piece,
+                            std::int64_t& written) {
+    LineBreakConverter converter(groupSize);
+    std::string output(input.size() + 1, '\0');
+    char* out = &output[0];
+    for (std::size_t at = 0; at < input.size(); at += piece) {
+        std::size_t size = std::min(piece, input.size() - at);
+        out = converter.convert(input.data() + at, input.data() + at + size, out);
+    }
+    out = converter.finish(out);
+    output.resize(out - output.data());
+    written = converter.written();
+    return output;
+}
+
+// Random stretches of break bytes of every length and mix, between runs of
+// ordinary bytes, cut into blocks of many sizes: the converter must give
+// exactly what the rules give.
+TEST(LineBreakConverter, AgreesWithTheRulesOnRandomInput) {
+    std::mt19937 random(3141);
+    for (int round = 0; round < 200; ++round) {
+        std::string input;
+        const std::size_t size = random() % 3000;
+        while (input.size() < size) {
+            std::size_t breaks = random() % 4 == 0 ? random() % 12 : random() % 3;
+            for (std::size_t i = 0; i < breaks; ++i) input += random() % 2 ? '\r' : '\n';
+            std::size_t ordinary = random() % 3 == 0 ? random() % 100 : random() % 3;
+            for (std::size_t i = 0; i < ordinary; ++i) input += static_cast<char>("ab\0\x1a\xff"[random() % 5]);
+        }
+        for (std::int32_t groupSize : {INT32_MIN, -3, 0, 1, 2, 3, 4, 5, INT32_MAX}) {
+            std::int64_t expectedCount = 0;
+            const std::string expected = convertByRules(input, groupSize, expectedCount);
+            for (std::size_t piece : {1u, 2u, 3u, 63u, 64u, 65u, 4096u}) {
+                std::int64_t count = 0;
+                ASSERT_EQ(convertInPieces(input, groupSize, piece, count), expected)
+                    << "round " << round << ", group size " << groupSize << ", pieces of " << piece;
+                ASSERT_EQ(count, expectedCount);
+            }
+        }
+    }
+}
+
+}  // namespace
