@@ -27,8 +27,9 @@ PY
 }
 
 # compare TITLE COMMAND... : times the commands side by side with hyperfine,
-# started without a shell and with their output discarded, and prints each
-# one's time as a ratio to the first.
+# started without a shell and with their output discarded, and prints the
+# first one's time as a ratio to each of the others ("x1.5": the first takes
+# 1.5 times as long as that one).
 compare() {
   local title=$1; shift
   local json="$work/last.json"
@@ -44,7 +45,7 @@ import json, sys
 results = json.load(open(sys.argv[1]))["results"]
 first = results[0]["mean"]
 for r in results:
-    print(f"  {r['mean'] * 1000:10.2f} ms ± {r['stddev'] * 1000:7.2f}   x{r['mean'] / first:8.3f}   {r['command']}")
+    print(f"  {r['mean'] * 1000:10.2f} ms ± {r['stddev'] * 1000:7.2f}   first/this x{first / r['mean']:7.3f}   {r['command']}")
 PY
 }
 
