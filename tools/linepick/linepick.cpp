@@ -178,7 +178,12 @@ public:
         std::uint64_t first = count_ > static_cast<std::uint64_t>(window) ? count_ - window : 0;
         for (std::uint64_t i = first; i < count_; ++i) {
             std::size_t slot = i % LineRing::slotCount;
-            char* out = std::remove_copy(begins_[slot], ends_[slot], text, '\r');
+            // A line holds at most bufferSize - 1 bytes of text; should the
+            // file have changed since it was measured, the rest is cut off.
+            char* out = text;
+            char* const full = text + (bufferSize - 1);
+            for (const char* at = begins_[slot]; at < ends_[slot] && out < full; ++at)
+                if (*at != '\r') *out++ = *at;
             if (out > text && out[-1] == '\n') --out;
             *out = '\0';
             ring.dropOldest();
