@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace platform {
 
@@ -68,6 +70,7 @@ public:
     bool failed() const { return file_.lastError() != 0; }
     int lastError() const { return file_.lastError(); }
     int close() { return file_.close(); }
+    bool isSameFileAs(const char* name) const { return file_.isSameFileAs(name); }
 
 private:
     bool refill();
@@ -124,6 +127,60 @@ const char* errorText(int error);
 // Writes out what is buffered on standard output. Returns 0 or the errno
 // value of a failed write, so that a lost output is never reported as success.
 int finishStandardOutput();
+
+// A directory entry as the Windows directory search reports it.
+struct DirectoryEntry {
+    std::string name;              // the entry's own name, without a directory part
+    std::uint64_t size = 0;        // in bytes; 0 for a directory
+    std::uint32_t attributes = 0;  // the attribute bits below
+};
+
+// Entry attributes, with the values Windows gives them.
+enum Attribute : std::uint32_t {
+    readOnlyAttribute = 0x01,
+    hiddenAttribute = 0x02,
+    systemAttribute = 0x04,
+    directoryAttribute = 0x10,
+    archiveAttribute = 0x20,
+};
+
+// The entries that match a wildcard pattern, with the semantics of the
+// Windows directory search: the pattern's directory part is searched
+// relative to the current directory, "." and ".." are delivered where the
+// pattern matches them. On POSIX systems the search is emulated: names
+// match as matchesWildcard() says; a regular file reports archive, and
+// read-only when its owner may not write it; a directory reports directory;
+// a name beginning with "." (but "." and "..") adds hidden; other kinds of
+// entry report no attribute. The entries come sorted by their names in upper
+// case, as NTFS delivers them.
+class DirectorySearch {
+public:
+    DirectorySearch() = default;
+    ~DirectorySearch() { close(); }
+    DirectorySearch(const DirectorySearch&) = delete;
+    DirectorySearch& operator=(const DirectorySearch&) = delete;
+
+    // Starts a search and gives its first entry; false when nothing matches.
+    bool first(const char* pattern, DirectoryEntry& entry);
+    // The next entry; false when there is none.
+    bool next(DirectoryEntry& entry);
+    void close();
+
+private:
+    void* handle_ = nullptr;              // the system's search (Windows)
+    std::vector<DirectoryEntry> found_;   // the matches, in order (POSIX)
+    std::size_t nextFound_ = 0;
+};
+
+// Whether name matches the wildcard pattern as Windows matches long names:
+// ASCII letters without regard to case, "*" any run of characters, "?" one
+// character, "*.*" every name, and a pattern ending in "." also the names
+// without an extension that match it without its final dots.
+bool matchesWildcard(const char* pattern, const char* name);
+
+// Deletes a file, with the semantics of the Windows DeleteFileA: it refuses
+// a directory and fails for a missing or read-only file. True when deleted.
+bool deleteFile(const char* name);
 
 // The current local date and time, to the second.
 struct LocalTime {

@@ -21,7 +21,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent / "cases"))
-from case import Directory, Sparse  # noqa: E402
+from case import Directory, Listed, Sparse  # noqa: E402
 
 UNPRIVILEGED_ID = 65534  # the "nobody" user and group
 SPARSE_HEAD = 4096  # bytes of a sparse file that are compared
@@ -65,25 +65,26 @@ def file_state(root):
 
 
 def expected_state(case):
-    state = {name: Sparse(content.head.ljust(SPARSE_HEAD, b"\0")[:SPARSE_HEAD], content.size) if isinstance(content, Sparse) else content
+    state = {name: Sparse(content.head.ljust(SPARSE_HEAD, b"\0")[:SPARSE_HEAD], content.size)
+             if isinstance(content, Sparse) else content
              for name, content in case.files.items()}
+    # Folders that hold given or expected files exist too, unless deleted.
+    for name in list(case.files) + [name for name, content in case.after.items() if content is not None]:
+        parts = name.split("/")[:-1]
+        for depth in range(1, len(parts) + 1):
+            state.setdefault("/".join(parts[:depth]), Directory())
     for name, content in case.after.items():
         if content is None:
             state.pop(name, None)
         else:
             state[name] = content
-    # Folders that hold expected files exist too.
-    for name in list(state):
-        parts = name.split("/")[:-1]
-        for depth in range(1, len(parts) + 1):
-            state.setdefault("/".join(parts[:depth]), Directory())
     return dict(sorted(state.items()))
 
 
 def shown(value, limit=300):
     """A value for a message, shortened when it is long."""
     text = repr(value)
-    return text if len(text) <= limit else text[:limit] + f"... ({len(value)} bytes)"
+    return text if len(text) <= limit else text[:limit] + "..."
 
 
 def compare_stream(label, expected, actual, problems):
@@ -97,20 +98,33 @@ def compare_stream(label, expected, actual, problems):
         problems.append(f"{label}: expected {shown(expected)}\n{' ' * len(label)}       got {shown(actual)}")
 
 
-def run_case(case, program, wine):
+def sibling(program, name):
+    """The program called name beside the given one, with its suffix (.exe)."""
+    if name is None:
+        return program
+    path = pathlib.Path(program)
+    return str(path.with_name(name + path.suffix))
+
+
+def run_case(case, program, wine, platform):
     """Returns a list of problems; empty when the case passed."""
     root = pathlib.Path(tempfile.mkdtemp(prefix="blackbox-"))
     try:
         lay_out(root, case.files)
-        command = ([wine] if wine else []) + [program] + case.args
+        for name, mode in case.modes.items():
+            os.chmod(root / name, mode)
+        for name, args in case.before:
+            step = subprocess.run(([wine] if wine else []) + [sibling(program, name)] + args, cwd=root,
+                                  capture_output=True, timeout=case.timeout)
+            if step.returncode != 0:
+                return [f"step {name} {args!r} failed with {step.returncode}: {step.stderr!r}"]
+        command = ([wine] if wine else []) + [sibling(program, case.program)] + case.args
         environment = dict(os.environ, **case.environment)
         identity = {}
         if case.unprivileged and os.geteuid() == 0:
             # Root reads every file; run as nobody so that permissions count.
             os.chmod(root, 0o777)
             identity = dict(user=UNPRIVILEGED_ID, group=UNPRIVILEGED_ID, extra_groups=[])
-        for name, mode in case.modes.items():
-            os.chmod(root / name, mode)
         streams = dict(stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         try:
             if case.stdout_file:
@@ -122,8 +136,9 @@ def run_case(case, program, wine):
         finally:
             if case.stdout_file:
                 streams["stdout"].close()
-        for name in case.modes:
-            os.chmod(root / name, 0o644)
+        for name in case.modes:  # readable again, for the check of what is left
+            if (root / name).exists():
+                os.chmod(root / name, 0o755 if (root / name).is_dir() else 0o644)
         stdout, stderr = result.stdout or b"", result.stderr
         if wine:
             stdout = stdout.replace(b"\r\n", b"\n")
@@ -134,6 +149,9 @@ def run_case(case, program, wine):
         compare_stream("stdout", case.stdout, stdout, problems)
         compare_stream("stderr", case.stderr, stderr, problems)
         wanted, found = expected_state(case), file_state(root)
+        for name, content in wanted.items():
+            if isinstance(content, Listed) and content.matches(found.get(name), platform):
+                wanted[name] = found[name]
         if wanted != found:
             for name in sorted(set(wanted) | set(found)):
                 if wanted.get(name) != found.get(name):
@@ -155,7 +173,7 @@ def main():
     cases = [case for table in options.tables for case in load_table(table)
              if case.platforms is None or platform in case.platforms]
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
-        outcomes = list(pool.map(lambda c: (c, run_case(c, options.program, options.wine)), cases))
+        outcomes = list(pool.map(lambda c: (c, run_case(c, options.program, options.wine, platform)), cases))
 
     failures = 0
     for case, problems in outcomes:

@@ -28,6 +28,33 @@ class Sparse:
         return f"Sparse({self.head[:16]!r}..., {self.size})"
 
 
+class Listed:
+    """A removal list: groups of names, one group per pattern, in order. Each
+    line ends in CR LF. The POSIX search emulation delivers a group sorted by
+    upper-cased name, as given; the Windows search under Wine may deliver a
+    group in any order, so there only each group's names are compared."""
+
+    def __init__(self, *groups):
+        self.groups = [[name.encode() if isinstance(name, str) else name for name in group] for group in groups]
+
+    def matches(self, actual, platform):
+        if not isinstance(actual, bytes) or (actual and not actual.endswith(b"\r\n")):
+            return False
+        lines = actual.split(b"\r\n")[:-1] if actual else []
+        if b"".join(line + b"\r\n" for line in lines) != actual:
+            return False
+        at = 0
+        for group in self.groups:
+            taken = lines[at:at + len(group)]
+            if (taken if platform == "posix" else sorted(taken)) != (group if platform == "posix" else sorted(group)):
+                return False
+            at += len(group)
+        return at == len(lines)
+
+    def __repr__(self):
+        return f"Listed{tuple(self.groups)!r}"
+
+
 Expected = Union[bytes, Callable[[bytes], Optional[str]], None]
 
 
@@ -47,6 +74,8 @@ class Case:
     unprivileged: bool = False  # run as an ordinary user when the runner is root
     platforms: Optional[List[str]] = None  # "posix", "windows"; None: every platform
     timeout: float = 60
+    program: Optional[str] = None  # another program of the same build, by name ("purgeit")
+    before: List[tuple] = dataclasses.field(default_factory=list)  # (program name, args) run first; must succeed
 
 
 def matches(pattern):
