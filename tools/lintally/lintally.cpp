@@ -96,23 +96,21 @@ int run(const Settings& settings) {
         printUsage();
         return 1;
     }
-    platform::ByteFile input;
-    if (int error = input.openForReading(settings.input)) {
+    // A file that cannot be opened is reported, followed by the usage text.
+    const auto cannotOpen = [](int error) {
         printError(platform::errorText(error));
         printUsage();
         return 1;
-    }
+    };
+    platform::ByteFile input;
+    if (int error = input.openForReading(settings.input)) return cannotOpen(error);
     // Creating the output would empty the input before a byte of it is read.
     if (input.isSameFileAs(settings.output)) {
         printError("input and output are the same file");
         return 1;
     }
     platform::ByteFile output;
-    if (int error = output.createForWriting(settings.output)) {
-        printError(platform::errorText(error));
-        printUsage();
-        return 1;
-    }
+    if (int error = output.createForWriting(settings.output)) return cannotOpen(error);
     LineBreakConverter converter(settings.groupSize);
     int error = convertFile(input, output, converter);
     input.close();
