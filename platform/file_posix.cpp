@@ -45,6 +45,11 @@ std::ptrdiff_t ByteFile::read(void* buffer, std::size_t size) {
     }
 }
 
+int ByteFile::seekTo(std::uint64_t offset) {
+    if (offset > static_cast<std::uint64_t>(INT64_MAX)) return EINVAL;
+    return ::lseek(handle_, static_cast<off_t>(offset), SEEK_SET) < 0 ? errno : 0;
+}
+
 bool ByteFile::writeAll(const void* data, std::size_t size) {
     const char* next = static_cast<const char*>(data);
     while (size > 0) {

@@ -32,6 +32,8 @@ public:
     // Reads up to size bytes. Returns the count read, 0 at the end of the file,
     // or -1 on failure (lastError() tells which).
     std::ptrdiff_t read(void* buffer, std::size_t size);
+    // Moves to offset bytes from the start. Returns 0 or an errno value.
+    int seekTo(std::uint64_t offset);
     // Writes all size bytes. Returns false on failure (lastError() tells which).
     bool writeAll(const void* data, std::size_t size);
     // Closes the file. Returns 0 or the errno value of the failure.
@@ -67,6 +69,8 @@ public:
     // Like read, but leaves the CR bytes in place, for callers that pass over
     // them while they scan; the text still ends at a 0x1A byte.
     std::size_t readWithCarriageReturns(char* buffer, std::size_t size);
+    // Goes on reading from offset bytes into the file. Returns 0 or an errno value.
+    int seekTo(std::uint64_t offset);
     bool failed() const { return file_.lastError() != 0; }
     int lastError() const { return file_.lastError(); }
     int close() { return file_.close(); }

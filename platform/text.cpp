@@ -34,6 +34,12 @@ int TextReader::open(const char* name) {
     return file_.openForReading(name);
 }
 
+int TextReader::seekTo(std::uint64_t offset) {
+    start_ = end_ = 0;
+    ended_ = false;
+    return file_.seekTo(offset);
+}
+
 bool TextReader::refill() {
     start_ = end_ = 0;
     while (!ended_ && end_ == 0) {

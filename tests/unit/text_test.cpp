@@ -82,6 +82,17 @@ TEST(TextReader, AgreesWithTheRuleAcrossBlockBoundaries) {
     }
 }
 
+TEST(TextReader, GoesOnFromWhereItIsSent) {
+    writeBytes("text_seek.txt", "ab\r\ncd\r\nef");
+    platform::TextReader reader;
+    ASSERT_EQ(reader.open("text_seek.txt"), 0);
+    EXPECT_EQ(reader.get(), 'a');
+    ASSERT_EQ(reader.seekTo(4), 0);  // what was read ahead is dropped
+    std::string rest;
+    for (int c; (c = reader.get()) != -1;) rest += static_cast<char>(c);
+    EXPECT_EQ(rest, "cd\nef");
+}
+
 TEST(TextReader, ReportsFilesThatCannotBeOpened) {
     platform::TextReader reader;
     EXPECT_EQ(reader.open("no such file.txt"), ENOENT);

@@ -110,14 +110,20 @@ struct LineStats {
     std::int64_t lines = 0;        // line feeds read
     std::int64_t maxSpan = 0;      // length of the longest line, its LF included
     std::int64_t maxSpanLine = 0;  // 1-based number of the first longest line
+    // Where lines begin in the file: line n at lineStarts[n % 128] for the
+    // last 128 lines, and the line asked for by number.
+    std::uint64_t lineStarts[LineRing::slotCount] = {};
+    std::int64_t wantedLine = 1;
+    std::uint64_t wantedStart = 0;
 };
 
 std::int64_t countCarriageReturns(const char* from, const char* end) {
     return std::count(from, end, '\r');
 }
 
-// Counts the lines of the file as text and finds the longest. Prints the
-// message and returns false when the file cannot be read.
+// Counts the lines of the file as text, finds the longest and notes where
+// lines begin. Prints the message and returns false when the file cannot be
+// read.
 bool countLines(const char* fileName, LineStats& stats) {
     platform::TextReader text;
     if (int error = text.open(fileName)) {
@@ -126,6 +132,7 @@ bool countLines(const char* fileName, LineStats& stats) {
     }
     std::vector<char> block(LineSplitter::blockSize);
     std::int64_t unfinished = 0;  // bytes of text of the line that earlier blocks began
+    std::uint64_t blockStart = 0;  // where the block lies in the file
     while (std::size_t count = text.readWithCarriageReturns(block.data(), block.size())) {
         const char* lineStart = block.data();
         const char* const end = lineStart + count;
@@ -150,9 +157,13 @@ bool countLines(const char* fileName, LineStats& stats) {
                 }
                 unfinished = 0;
                 lineStart = lineFeed + 1;
+                const std::uint64_t nextStart = blockStart + (lineStart - block.data());
+                stats.lineStarts[(stats.lines + 1) % LineRing::slotCount] = nextStart;
+                if (stats.lines + 1 == stats.wantedLine) stats.wantedStart = nextStart;
             }
         }
         unfinished += (end - lineStart) - countCarriageReturns(lineStart, end);
+        blockStart += count;
     }
     if (text.failed()) {
         std::fprintf(stderr, "%s: %s\n", fileName, platform::errorText(text.lastError()));
@@ -198,10 +209,14 @@ private:
 };
 
 int pick(const Settings& settings) {
+    const std::int64_t target = std::int64_t{settings.line} + settings.after;
     std::int32_t bufferSize = settings.bufferSize;
     bool everyLineFits = false;  // known after measuring the lines
+    std::int64_t firstLine = 1;  // the first line the display needs to read
+    std::uint64_t firstLineStart = 0;
     if (settings.lfMode) {
         LineStats stats;
+        stats.wantedLine = std::max<std::int64_t>(1, target - settings.window + 1);
         if (!countLines(settings.fileName, stats)) return 1;
         std::printf("%s: %lld lines\n", settings.fileName, static_cast<long long>(stats.lines));
         std::printf("maximum LF-to-LF span of %lld bytes (line-%lld)\n", static_cast<long long>(stats.maxSpan),
@@ -211,6 +226,15 @@ int pick(const Settings& settings) {
         if (stats.lines > 0 && stats.maxSpan < INT32_MAX) {
             bufferSize = static_cast<std::int32_t>(stats.maxSpan + 1);
             everyLineFits = true;
+            // With every line in one read, line n is the n-th LF line: the
+            // display need not read the lines before its window.
+            if (target >= 1 && target <= stats.lines) {
+                firstLine = stats.wantedLine;
+                firstLineStart = stats.wantedStart;
+            } else {
+                firstLine = std::max<std::int64_t>(1, stats.lines - settings.window + 1);
+                firstLineStart = firstLine == 1 ? 0 : stats.lineStarts[firstLine % LineRing::slotCount];
+            }
         } else if (stats.lines > 0) {
             bufferSize = INT32_MAX;
         }
@@ -232,9 +256,12 @@ int pick(const Settings& settings) {
         std::fprintf(stderr, "%s\n", settings.fileName);
         return 1;
     }
+    if (firstLine > 1 && text.seekTo(firstLineStart) != 0) {
+        firstLine = 1;  // the file cannot seek: read it all
+        text.seekTo(0);
+    }
 
-    const std::int64_t target = std::int64_t{settings.line} + settings.after;
-    std::int64_t lineNumber = 0;
+    std::int64_t lineNumber = firstLine - 1;
     bool reached = false;
     RecentLines recent;
     while (!reached && lines.nextBlock()) {

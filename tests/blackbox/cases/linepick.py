@@ -111,6 +111,20 @@ CASES = [
          lf_report("m.txt", 0, 0, 0) + SPACE * 2, code=1),
     pick("LF mode on a large file", ["-LF", "-c1", "-p199999", "big.txt"], BIG,
          lf_report("big.txt", 200000, 12, 100000) + numbered(199998, 200000)),
+    pick("LF mode: a window at the start of a large file", ["-LF", "-c3", "-p5", "big.txt"], BIG,
+         lf_report("big.txt", 200000, 12, 100000) + numbered(2, 8)),
+    pick("LF mode: placeholders before line 1", ["-LF", "-b2", "-p2", "big.txt"], BIG,
+         lf_report("big.txt", 200000, 12, 100000) + SPACE + numbered(1, 2)),
+    pick("LF mode: the target past the end", ["-LF", "-a2", "-p199999", "big.txt"], BIG,
+         lf_report("big.txt", 200000, 12, 100000) + numbered(199998, 200000), code=1),
+    pick("LF mode: the last lines for line 0", ["-LF", "-b5", "-p0", "big.txt"], BIG,
+         lf_report("big.txt", 200000, 12, 100000) + numbered(199995, 200000), code=1),
+    pick("LF mode: a long last line without LF is cut", ["-LF", "-p200002", "tail.txt"],
+         {"tail.txt": BIG["big.txt"] + b"y" * 30}, lf_report("tail.txt", 200000, 12, 100000) + b"y" * 12 + b"\n"),
+    pick("LF mode: the end of a long last line", ["-LF", "-b3", "-p0", "tail.txt"],
+         {"tail.txt": BIG["big.txt"] + b"y" * 30},
+         lf_report("tail.txt", 200000, 12, 100000) + numbered(200000, 200000) + b"y" * 12 + b"\n" + b"y" * 12 + b"\n"
+         + b"y" * 6 + b"\n", code=1),
 
     # Usage and failures.
     usage("-V", ["-V"]),
