@@ -28,9 +28,9 @@ SPARSE_HEAD = 4096  # bytes of a sparse file that are compared
 
 
 def load_table(path):
-    spec = importlib.util.spec_from_file_location(pathlib.Path(path).stem, path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    table = importlib.util.spec_from_file_location(pathlib.Path(path).stem, path)
+    module = importlib.util.module_from_spec(table)
+    table.loader.exec_module(module)
     return module.CASES
 
 
