@@ -66,6 +66,10 @@ public:
     std::size_t read(char* buffer, std::size_t size);
     // The next byte of text (0 to 255), or -1 at the end of the text or on a failure.
     int get();
+    // The next line, without its LF, among those of at most `longest`
+    // characters: a longer line is passed over whole, so that no piece of it
+    // is taken for a line. A last line without LF counts. False at the end.
+    bool readLine(std::string& line, std::size_t longest);
     // Like read, but leaves the CR bytes in place, for callers that pass over
     // them while they scan; the text still ends at a 0x1A byte.
     std::size_t readWithCarriageReturns(char* buffer, std::size_t size);

@@ -3,6 +3,7 @@
 #include "platform.h"
 
 #include <cstring>
+#include <string>
 
 namespace platform {
 
@@ -89,6 +90,22 @@ std::size_t TextReader::readWithCarriageReturns(char* buffer, std::size_t size) 
 int TextReader::get() {
     if (start_ == end_ && !refill()) return -1;
     return static_cast<unsigned char>(block_[start_++]);
+}
+
+bool TextReader::readLine(std::string& line, std::size_t longest) {
+    for (;;) {
+        line.clear();
+        bool tooLong = false;
+        int c;
+        while ((c = get()) != -1 && c != '\n') {
+            if (line.size() == longest)
+                tooLong = true;
+            else
+                line += static_cast<char>(c);
+        }
+        if (!tooLong && (c != -1 || !line.empty())) return true;
+        if (c == -1) return false;
+    }
 }
 
 TextWriter::~TextWriter() { close(); }

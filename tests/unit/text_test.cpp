@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -91,6 +92,21 @@ TEST(TextReader, GoesOnFromWhereItIsSent) {
     std::string rest;
     for (int c; (c = reader.get()) != -1;) rest += static_cast<char>(c);
     EXPECT_EQ(rest, "cd\nef");
+}
+
+TEST(TextReader, ReadsLinesAndPassesOverTooLongOnesWhole) {
+    writeBytes("text_lines.txt", "one\r\n\n" + std::string(6, 'x') + "\n" + std::string(5, 'y') + "\r\nlast");
+    platform::TextReader reader;
+    ASSERT_EQ(reader.open("text_lines.txt"), 0);
+    std::vector<std::string> lines;
+    for (std::string line; reader.readLine(line, 5);) lines.push_back(line);
+    EXPECT_EQ(lines, (std::vector<std::string>{"one", "", "yyyyy", "last"}));
+
+    writeBytes("text_lines.txt", "ok\n" + std::string(9, 'z'));  // a too long last line
+    ASSERT_EQ(reader.open("text_lines.txt"), 0);
+    std::string line;
+    EXPECT_TRUE(reader.readLine(line, 5));
+    EXPECT_FALSE(reader.readLine(line, 5));
 }
 
 TEST(TextReader, ReportsFilesThatCannotBeOpened) {

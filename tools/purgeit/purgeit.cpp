@@ -36,25 +36,6 @@ Settings readArguments(int count, char** arguments) {
     return settings;  // any other argument is passed over
 }
 
-// Reads the next name of the list: a line of at most 255 characters. A
-// longer line is passed over whole, so that no piece of it names a file.
-bool nextName(platform::TextReader& list, std::string& name) {
-    for (;;) {
-        name.clear();
-        bool tooLong = false;
-        int c;
-        while ((c = list.get()) != -1 && c != '\n') {
-            if (name.size() == longestName)
-                tooLong = true;
-            else
-                name += static_cast<char>(c);
-        }
-        if (c == -1 && name.empty() && !tooLong) return false;
-        if (!tooLong) return true;
-        if (c == -1) return false;
-    }
-}
-
 int run(const Settings& settings) {
     if (settings.usage) {
         std::fputs(usageText, stderr);
@@ -66,7 +47,8 @@ int run(const Settings& settings) {
         return 1;
     }
     std::string name;
-    while (nextName(list, name)) {
+    // A line longer than a name may be names nothing: no piece of it is deleted.
+    while (list.readLine(name, longestName)) {
         if (settings.spare && name == settings.spareName) continue;
         // The list itself is never deleted, whatever name it goes by.
         if (list.isSameFileAs(name.c_str())) continue;

@@ -56,21 +56,7 @@ Settings readArguments(int count, char** arguments) {
 std::vector<std::string> readPatterns(platform::TextReader& file) {
     std::vector<std::string> patterns;
     std::string line;
-    bool tooLong = false;
-    for (int c; patterns.size() < tableSize;) {
-        c = file.get();
-        if (c == -1 && line.empty() && !tooLong) break;
-        if (c == -1 || c == '\n') {
-            if (!tooLong) patterns.push_back(line);
-            if (c == -1) break;
-            line.clear();
-            tooLong = false;
-        } else if (line.size() == longestPattern) {
-            tooLong = true;
-        } else {
-            line += static_cast<char>(c);
-        }
-    }
+    while (patterns.size() < tableSize && file.readLine(line, longestPattern)) patterns.push_back(line);
     return patterns;
 }
 
