@@ -175,9 +175,9 @@ public:
     void close();
 
 private:
-    void* handle_ = nullptr;              // the system's search (Windows)
+    [[maybe_unused]] void* handle_ = nullptr;  // the system's search (Windows)
     std::vector<DirectoryEntry> found_;   // the matches, in order (POSIX)
-    std::size_t nextFound_ = 0;
+    [[maybe_unused]] std::size_t nextFound_ = 0;
 };
 
 // Whether name matches the wildcard pattern as Windows matches long names:

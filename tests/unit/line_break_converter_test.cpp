@@ -1,4 +1,5 @@
 #include "line_break_converter.h"
+#include "reference_models.h"
 
 #include <gtest/gtest.h>
 
@@ -7,40 +8,6 @@
 #include <string>
 
 namespace {
-
-// The conversion as its rules are written, one byte at a time.
-std::string convertByRules(const std::string& input, std::int32_t groupSize, std::int64_t& written) {
-    const std::int64_t limit = std::int64_t{groupSize} - 1;
-    bool pending = false;
-    std::int64_t extra = 0;
-    std::string output;
-    written = 0;
-    for (char byte : input) {
-        if (byte == '\n' || byte == '\r') {
-            if (!pending) {
-                pending = true;
-            } else if (++extra == limit && byte == '\n') {
-                output += '\n';
-                ++written;
-                pending = false;
-                extra = 0;
-            }
-        } else {
-            if (extra == 1) {
-                output += '\n';
-                ++written;
-            }
-            pending = false;
-            extra = 0;
-            output += byte;
-        }
-    }
-    if (extra == 1) {
-        output += '\n';
-        ++written;
-    }
-    return output;
-}
 
 // Feeds the converter in pieces of the given sizes, as the tool feeds it blocks.
 std::string convertInPieces(const std::string& input, std::int32_t groupSize, std::size_t piece,
@@ -74,7 +41,7 @@ TEST(LineBreakConverter, AgreesWithTheRulesOnRandomInput) {
         }
         for (std::int32_t groupSize : {INT32_MIN, -3, 0, 1, 2, 3, 4, 5, INT32_MAX}) {
             std::int64_t expectedCount = 0;
-            const std::string expected = convertByRules(input, groupSize, expectedCount);
+            const std::string expected = reference::lineBreaksConverted(input, groupSize, expectedCount);
             for (std::size_t piece : {1u, 2u, 3u, 63u, 64u, 65u, 4096u}) {
                 std::int64_t count = 0;
                 ASSERT_EQ(convertInPieces(input, groupSize, piece, count), expected)

@@ -1,4 +1,5 @@
 #include "line_splitter.h"
+#include "reference_models.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -8,25 +9,6 @@
 #include <vector>
 
 namespace {
-
-// The lines that reading text with a line buffer of maxLine + 1 bytes gives:
-// CR bytes dropped, the text ended at 0x1A, each line at most maxLine bytes
-// up to and including its LF.
-std::vector<std::string> referenceLines(const std::string& raw, std::size_t maxLine) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : raw) {
-        if (c == 0x1A) break;
-        if (c == '\r') continue;
-        line += c;
-        if (c == '\n' || line.size() == maxLine) {
-            lines.push_back(line);
-            line.clear();
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
-}
 
 std::string withoutReturns(const char* begin, const char* end) {
     std::string text;
@@ -53,7 +35,7 @@ std::vector<std::string> splitEveryLine(const char* name, std::size_t maxLine, b
 // the last `keep` lines of such a block are known; checks them against the
 // reference and returns the number of lines.
 std::size_t splitQuickly(const char* name, std::size_t maxLine, bool measured, int keep,
-                         const std::vector<std::string>& reference) {
+                         const std::vector<std::string>& expected) {
     platform::TextReader text;
     EXPECT_EQ(text.open(name), 0);
     LineSplitter splitter(text, maxLine, measured);
@@ -62,9 +44,9 @@ std::size_t splitQuickly(const char* name, std::size_t maxLine, bool measured, i
         std::int64_t simple = splitter.countSimpleLines();
         if (simple < 0) {
             splitter.forEachLine([&](const char* begin, const char* end) {
-                EXPECT_LT(count, reference.size());
-                if (count < reference.size()) {
-                    EXPECT_EQ(withoutReturns(begin, end), reference[count]) << count;
+                EXPECT_LT(count, expected.size());
+                if (count < expected.size()) {
+                    EXPECT_EQ(withoutReturns(begin, end), expected[count]) << count;
                 }
                 ++count;
                 return true;
@@ -75,8 +57,8 @@ std::size_t splitQuickly(const char* name, std::size_t maxLine, bool measured, i
         splitter.passSimpleLines(keep, [&](const char* begin, const char* end) { kept.push_back(withoutReturns(begin, end)); });
         count += static_cast<std::size_t>(simple);
         EXPECT_EQ(kept.size(), std::min<std::size_t>(keep, simple));
-        for (std::size_t i = 0; i < kept.size() && count - kept.size() + i < reference.size(); ++i)
-            EXPECT_EQ(kept[i], reference[count - kept.size() + i]) << "line " << count - kept.size() + i;
+        for (std::size_t i = 0; i < kept.size() && count - kept.size() + i < expected.size(); ++i)
+            EXPECT_EQ(kept[i], expected[count - kept.size() + i]) << "line " << count - kept.size() + i;
     }
     return count;
 }
@@ -102,7 +84,7 @@ TEST(LineSplitter, CutsLinesAsALineBufferWould) {
     };
     for (const SplitCase& c : cases) {
         writeBytes("split_case.txt", c.raw);
-        EXPECT_EQ(splitEveryLine("split_case.txt", c.maxLine, false), referenceLines(c.raw, c.maxLine)) << c.what;
+        EXPECT_EQ(splitEveryLine("split_case.txt", c.maxLine, false), reference::linesOf(c.raw, c.maxLine)) << c.what;
     }
 }
 
@@ -132,10 +114,10 @@ TEST(LineSplitter, AgreesWithTheReferenceOnRandomTexts) {
         if (round % 5 == 4) raw.resize(raw.size() - 1);          // no LF at the end
         if (round % 7 == 6) raw[raw.size() / 2] = 0x1A;          // the text ends halfway
         writeBytes("split_random.txt", raw);
-        const std::vector<std::string> reference = referenceLines(raw, maxLine);
+        const std::vector<std::string> expected = reference::linesOf(raw, maxLine);
 
-        EXPECT_EQ(splitEveryLine("split_random.txt", maxLine, false), reference) << "round " << round;
-        EXPECT_EQ(splitQuickly("split_random.txt", maxLine, false, 9, reference), reference.size()) << "round " << round;
+        EXPECT_EQ(splitEveryLine("split_random.txt", maxLine, false), expected) << "round " << round;
+        EXPECT_EQ(splitQuickly("split_random.txt", maxLine, false, 9, expected), expected.size()) << "round " << round;
     }
 }
 
@@ -151,8 +133,8 @@ TEST(LineSplitter, LinesNearTheBufferSizeAreCutWhereNeeded) {
                 raw += std::string(length, 'b') + "\n";
                 for (int i = 0; i < 20; ++i) raw += "short\n";
                 writeBytes("split_near.txt", raw);
-                const std::vector<std::string> reference = referenceLines(raw, maxLine);
-                ASSERT_EQ(splitQuickly("split_near.txt", maxLine, false, 5, reference), reference.size())
+                const std::vector<std::string> expected = reference::linesOf(raw, maxLine);
+                ASSERT_EQ(splitQuickly("split_near.txt", maxLine, false, 5, expected), expected.size())
                     << "buffer " << maxLine + 1 << ", line " << length << ", offset " << offset;
             }
         }
@@ -167,8 +149,8 @@ TEST(LineSplitter, MeasuredLinesAreCountedQuickly) {
     raw += std::string(100, 'z');  // a last line longer than the longest measured one
     writeBytes("split_measured.txt", raw);
     const std::size_t maxLine = 11;  // "line 39999\n"
-    const std::vector<std::string> reference = referenceLines(raw, maxLine);
-    EXPECT_EQ(splitQuickly("split_measured.txt", maxLine, true, 127, reference), reference.size());
+    const std::vector<std::string> expected = reference::linesOf(raw, maxLine);
+    EXPECT_EQ(splitQuickly("split_measured.txt", maxLine, true, 127, expected), expected.size());
 }
 
 TEST(LineSplitter, ReadToEndLeavesNothing) {

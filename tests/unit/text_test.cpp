@@ -1,4 +1,5 @@
 #include "platform.h"
+#include "reference_models.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,6 @@
 #include <vector>
 
 namespace {
-
-// What reading as text must give: every CR dropped, the text ends at 0x1A.
-std::string expectedText(const std::string& raw) {
-    std::string text;
-    for (char c : raw) {
-        if (c == 0x1A) break;
-        if (c != '\r') text += c;
-    }
-    return text;
-}
 
 std::string readAllWithRead(const char* name, std::size_t pieceSize) {
     platform::TextReader reader;
@@ -76,7 +67,7 @@ TEST(TextReader, AgreesWithTheRuleAcrossBlockBoundaries) {
         for (char& c : raw) c = alphabet[random() % sizeof alphabet];
         if (round == 3) raw[150001] = 0x1A;
         writeBytes("text_large.txt", raw);
-        const std::string wanted = expectedText(raw);
+        const std::string wanted = reference::textOf(raw);
         for (std::size_t pieceSize : {1u, 13u, 65536u, 300000u})
             EXPECT_EQ(readAllWithRead("text_large.txt", pieceSize), wanted) << "round " << round;
         EXPECT_EQ(readAllWithGet("text_large.txt"), wanted) << "round " << round;
