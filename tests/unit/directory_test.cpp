@@ -3,25 +3,27 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
+#include <system_error>
 #include <vector>
 
-#ifdef _WIN32
-#include <direct.h>
-#include <io.h>
-#define makeFolder(name) _mkdir(name)
-#define makeReadOnly(name) _chmod(name, _S_IREAD)
-#define makeWritable(name) _chmod(name, _S_IREAD | _S_IWRITE)
-#else
-#include <unistd.h>
-#define makeFolder(name) mkdir(name, 0755)
-#define makeReadOnly(name) chmod(name, 0444)
-#define makeWritable(name) chmod(name, 0644)
-#endif
-
 namespace {
+
+namespace fs = std::filesystem;
+
+void makeFolder(const char* name) {
+    std::error_code ignored;
+    fs::create_directory(name, ignored);
+}
+
+// Without the owner's write permission: read-only, on Windows as well.
+void makeReadOnly(const char* name) {
+    fs::permissions(name, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
+void makeWritable(const char* name) { fs::permissions(name, fs::perms::owner_write, fs::perm_options::add); }
 
 struct WildcardCase {
     const char* pattern;
