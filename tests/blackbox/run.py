@@ -21,7 +21,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent / "cases"))
-from case import Directory, Listed, Sparse  # noqa: E402
+from case import Directory, Fifo, Listed, Sparse  # noqa: E402
 
 UNPRIVILEGED_ID = 65534  # the "nobody" user and group
 SPARSE_HEAD = 4096  # bytes of a sparse file that are compared
@@ -40,6 +40,10 @@ def lay_out(root, files):
         if isinstance(content, Directory):
             path.mkdir(parents=True, exist_ok=True)
             continue
+        if isinstance(content, Fifo):
+            path.parent.mkdir(parents=True, exist_ok=True)
+            os.mkfifo(path)
+            continue
         path.parent.mkdir(parents=True, exist_ok=True)
         if isinstance(content, Sparse):
             with open(path, "wb") as sparse:
@@ -56,6 +60,8 @@ def file_state(root):
         name = path.relative_to(root).as_posix()
         if path.is_dir():
             state[name] = Directory()
+        elif path.is_fifo():
+            state[name] = Fifo()
         elif path.stat().st_size > 64 << 20:
             with open(path, "rb") as large:
                 state[name] = Sparse(large.read(SPARSE_HEAD), path.stat().st_size)

@@ -142,7 +142,8 @@ private:
 };
 
 int pick(const Settings& settings) {
-    const std::int64_t target = std::int64_t{settings.line} + settings.after;
+    // The target line, p + after, saturates at the largest 32-bit number.
+    const std::int64_t target = std::min<std::int64_t>(std::int64_t{settings.line} + settings.after, INT32_MAX);
     std::int32_t bufferSize = settings.bufferSize;
     bool everyLineFits = false;  // known after measuring the lines
     std::int64_t firstLine = 1;  // the first line the display needs to read

@@ -14,6 +14,16 @@ class Directory:
         return "Directory()"
 
 
+class Fifo:
+    """Stands for a named pipe in a case's files (POSIX only)."""
+
+    def __eq__(self, other):
+        return isinstance(other, Fifo)
+
+    def __repr__(self):
+        return "Fifo()"
+
+
 class Sparse:
     """A large file that is mostly a hole: its first bytes, then zeros up to size.
     Found files this large are compared by size and first bytes only."""
@@ -62,7 +72,7 @@ Expected = Union[bytes, Callable[[bytes], Optional[str]], None]
 class Case:
     name: str
     args: List[str]
-    files: Dict[str, object] = dataclasses.field(default_factory=dict)  # name -> bytes, Directory() or Sparse
+    files: Dict[str, object] = dataclasses.field(default_factory=dict)  # name -> bytes, Directory(), Fifo() or Sparse
     stdout: Expected = b""      # exact bytes, a check returning a complaint, or None for "anything"
     stderr: Expected = b""
     code: int = 0

@@ -1,6 +1,6 @@
 """trashlist: the argument table, the built-in patterns, pattern files, the
 size filter, remove_e.txt exactly, the usage block, messages and exit codes."""
-from case import Case, Directory, Listed, Sparse
+from case import Case, Directory, Fifo, Listed, Sparse
 
 USAGE = (b"trashlist Version 1.067\n\n"
          b"trashlist -V\n"
@@ -93,6 +93,8 @@ CASES = [
     pattern_file("? is one character", patterns("a?c.txt"), {"abc.txt": b"", "abbc.txt": b"", "ac.txt": b""},
                  ["abc.txt"]),
     pattern_file("hidden names", patterns(".h*"), {".hidden": b""}, [".hidden"]),
+    pattern_file("a named pipe reports no attribute and is passed over", patterns("q*"),
+                 {"q.txt": b"", "queue": Fifo()}, ["q.txt"], platforms=["posix"]),
 
     # A directory part is written with each name it matched.
     pattern_file("a directory part stands before each name", patterns("sub/*.tmp"),
