@@ -22,6 +22,23 @@ constexpr WindowHandle HWND_BOTTOM = 1;
 constexpr unsigned SWP_HIDEWINDOW = 0x80;
 
 constexpr unsigned SEE_MASK_NOCLOSEPROCESS = 0x40;
+
+constexpr int SM_CYFRAME = 33;
+
+constexpr unsigned WM_CREATE = 0x0001;
+constexpr unsigned WM_DESTROY = 0x0002;
+constexpr unsigned WM_SIZE = 0x0005;
+constexpr unsigned WM_PAINT = 0x000F;
+constexpr unsigned WM_KEYDOWN = 0x0100;
+constexpr unsigned WM_CHAR = 0x0102;
+constexpr unsigned WM_COMMAND = 0x0111;
+constexpr unsigned WM_LBUTTONDOWN = 0x0201;
+constexpr unsigned WM_LBUTTONUP = 0x0202;
+constexpr unsigned WM_APP = 0x8000;
+
+constexpr unsigned VK_SHIFT = 0x10;
+constexpr unsigned VK_NEXT = 0x22;
+constexpr unsigned VK_F11 = 0x7A;
 }  // namespace win
 
 // The fields of a SHELLEXECUTEINFOA that the launcher fills; every other
@@ -66,6 +83,15 @@ public:
     virtual void SetWindowTextA(WindowHandle window, const std::string& title) = 0;
     virtual void SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) = 0;
     virtual void KillTimer(WindowHandle window, unsigned id) = 0;
+    virtual WindowRectangle GetClientRect(WindowHandle window) = 0;
+    // PostMessageA with wParam and lParam 0.
+    virtual void PostMessageA(WindowHandle window, unsigned message) = 0;
+    // InvalidateRect of the whole client area, with erasing.
+    virtual void InvalidateRect(WindowHandle window) = 0;
+    // The text strip: a STATIC child with identifier 170, 289 x 87 at (0, 107).
+    virtual WindowHandle createTextStrip(WindowHandle parent) = 0;
+    // Draws the bitmap "startDepressed" when pressed, else "start", loaded afresh.
+    virtual void paintButton(WindowHandle window, bool pressed) = 0;
 
     // The window road of the start-up: register the class "pressGo", create
     // the launcher window (0 when that fails), load the accelerator table,

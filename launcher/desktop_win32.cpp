@@ -1,6 +1,8 @@
 // The launcher's desktop services, passed to Win32.
 #include "desktop_win32.h"
 
+#include "launcher_window.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -11,13 +13,24 @@ namespace {
 HWND toWindow(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 WindowHandle fromWindow(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
-// Until the launcher window has its own procedure, it only ends the loop when closed.
+// The one launcher window's state and desktop, for its procedure and timers.
+LauncherState* activeState = nullptr;
+Desktop* activeDesktop = nullptr;
+
+// Every message goes to the launcher's own handling first.
 LRESULT CALLBACK launcherWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        ::PostQuitMessage(0);
+    if (activeState != nullptr &&
+        handleLauncherMessage(*activeState, *activeDesktop, fromWindow(window), message, wParam))
         return 0;
-    }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void CALLBACK autoStartTimerProcedure(HWND window, UINT, UINT_PTR, DWORD) {
+    fireAutoStart(*activeDesktop, fromWindow(window));
+}
+
+void CALLBACK cursorTimerProcedure(HWND window, UINT, UINT_PTR, DWORD) {
+    showCursorPosition(*activeDesktop, fromWindow(window));
 }
 
 }  // namespace
@@ -73,10 +86,43 @@ void Win32Desktop::SetWindowTextA(WindowHandle window, const std::string& title)
 }
 
 void Win32Desktop::SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) {
-    ::SetTimer(toWindow(window), id, milliseconds, nullptr);
+    // Callback timers: the message loop's dispatch runs their procedures.
+    TIMERPROC procedure = id == launcherWindow::autoStartTimer ? autoStartTimerProcedure : cursorTimerProcedure;
+    ::SetTimer(toWindow(window), id, milliseconds, procedure);
 }
 
 void Win32Desktop::KillTimer(WindowHandle window, unsigned id) { ::KillTimer(toWindow(window), id); }
+
+WindowRectangle Win32Desktop::GetClientRect(WindowHandle window) {
+    RECT rect{};
+    ::GetClientRect(toWindow(window), &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Win32Desktop::PostMessageA(WindowHandle window, unsigned message) { ::PostMessageA(toWindow(window), message, 0, 0); }
+
+void Win32Desktop::InvalidateRect(WindowHandle window) { ::InvalidateRect(toWindow(window), nullptr, TRUE); }
+
+WindowHandle Win32Desktop::createTextStrip(WindowHandle parent) {
+    return fromWindow(CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, launcherWindow::buttonPictureHeight,
+                                      289, launcherWindow::textStripHeight, toWindow(parent),
+                                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(launcherWindow::textStripId)),
+                                      static_cast<HINSTANCE>(instance_), nullptr));
+}
+
+void Win32Desktop::paintButton(WindowHandle window, bool pressed) {
+    // Loaded afresh for every paint; nothing is cached.
+    HBITMAP picture = LoadBitmapA(static_cast<HINSTANCE>(instance_), pressed ? "startDepressed" : "start");
+    PAINTSTRUCT paint;
+    HDC target = BeginPaint(toWindow(window), &paint);
+    HDC source = CreateCompatibleDC(target);
+    HGDIOBJ previous = SelectObject(source, picture);
+    BitBlt(target, 0, 0, 289, launcherWindow::buttonPictureHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    EndPaint(toWindow(window), &paint);
+    DeleteDC(source);
+    if (picture != nullptr) DeleteObject(picture);
+}
 
 bool Win32Desktop::registerLauncherClass() {
     HINSTANCE instance = static_cast<HINSTANCE>(instance_);
@@ -94,6 +140,9 @@ bool Win32Desktop::registerLauncherClass() {
 }
 
 WindowHandle Win32Desktop::createLauncherWindow(LauncherState& state) {
+    // The creation message arrives inside CreateWindowExA.
+    activeState = &state;
+    activeDesktop = this;
     return fromWindow(CreateWindowExA(0, "pressGo", "pressGo", WS_CAPTION | WS_SYSMENU, state.initialX, state.initialY,
                                       state.windowWidth, state.windowHeight, nullptr, nullptr,
                                       static_cast<HINSTANCE>(instance_), nullptr));

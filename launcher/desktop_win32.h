@@ -22,6 +22,11 @@ public:
     void SetWindowTextA(WindowHandle window, const std::string& title) override;
     void SetTimer(WindowHandle window, unsigned id, unsigned milliseconds) override;
     void KillTimer(WindowHandle window, unsigned id) override;
+    WindowRectangle GetClientRect(WindowHandle window) override;
+    void PostMessageA(WindowHandle window, unsigned message) override;
+    void InvalidateRect(WindowHandle window) override;
+    WindowHandle createTextStrip(WindowHandle parent) override;
+    void paintButton(WindowHandle window, bool pressed) override;
 
     bool registerLauncherClass() override;
     WindowHandle createLauncherWindow(LauncherState& state) override;

@@ -18,9 +18,15 @@ public:
     int consoleFoundOnSearch = 1;
     WindowHandle consoleWindow = 77;
     bool shellSucceeds = true;
+    int cyFrame = 4;
+    // Where the launcher window lies, its client size, and the cursor.
+    WindowRectangle windowRectangle{100, 200, 389, 403};
+    WindowRectangle clientRectangle{0, 0, 281, 153};
+    Point cursor{0, 0};
     bool registrationSucceeds = true;
     bool creationSucceeds = true;
     WindowHandle launcherWindow = 5;
+    WindowHandle textStrip = 9;
 
     std::vector<std::string> calls;
     std::vector<ShellRequest> shellRequests;
@@ -32,11 +38,12 @@ public:
         case win::SM_CYFULLSCREEN: return cyFullScreen;
         case win::SM_CYMENU: return cyMenu;
         case win::SM_CYCAPTION: return cyCaption;
+        case win::SM_CYFRAME: return cyFrame;
         default: return 0;
         }
     }
-    WindowRectangle GetWindowRect(WindowHandle) override { return {}; }
-    Point GetCursorPos() override { return {}; }
+    WindowRectangle GetWindowRect(WindowHandle) override { return windowRectangle; }
+    Point GetCursorPos() override { return cursor; }
     void MoveWindow(WindowHandle window, int x, int y, int width, int height, bool repaint) override {
         record("MoveWindow", window, x, y, width, height, repaint);
     }
@@ -68,6 +75,14 @@ public:
         record("SetTimer", window, id, milliseconds);
     }
     void KillTimer(WindowHandle window, unsigned id) override { record("KillTimer", window, id); }
+    WindowRectangle GetClientRect(WindowHandle) override { return clientRectangle; }
+    void PostMessageA(WindowHandle window, unsigned message) override { record("PostMessageA", window, message); }
+    void InvalidateRect(WindowHandle window) override { record("InvalidateRect", window); }
+    WindowHandle createTextStrip(WindowHandle parent) override {
+        record("createTextStrip", parent);
+        return textStrip;
+    }
+    void paintButton(WindowHandle window, bool pressed) override { record("paintButton", window, pressed); }
 
     bool registerLauncherClass() override {
         calls.push_back("registerLauncherClass()");
