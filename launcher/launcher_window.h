@@ -5,16 +5,17 @@
 
 #include "desktop.h"
 #include "launcher_state.h"
+#include "resources/resource.h"
 
 #include <cstdint>
 #include <string>
 
 namespace launcherWindow {
 constexpr unsigned startNowMessage = win::WM_APP + 1;  // 0x8001: start now
-constexpr unsigned closeCommand = 167;
-constexpr unsigned helpCommand = 168;
-constexpr unsigned startCommand = 169;
-constexpr unsigned textStripId = 170;
+constexpr unsigned closeCommand = IDM_CLOSE;
+constexpr unsigned helpCommand = IDM_HELP;
+constexpr unsigned startCommand = IDM_START;
+constexpr unsigned textStripId = IDC_TEXT_STRIP;
 constexpr unsigned autoStartTimer = 171;
 constexpr unsigned cursorTimer = 172;
 constexpr unsigned cursorPeriod = 50;
