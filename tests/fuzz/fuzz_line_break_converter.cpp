@@ -1,6 +1,6 @@
 // lintally's conversion, fed in blocks of any size, must give what its
 // rules give byte by byte.
-#include "line_break_converter.h"
+#include "convert_in_pieces.h"
 #include "reference_models.h"
 
 #include <cstdint>
@@ -15,18 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t piece = 1 + data[4];
     const std::string input(reinterpret_cast<const char*>(data) + 5, size - 5);
 
-    LineBreakConverter converter(groupSize);
-    std::string output(input.size() + 1, '\0');
-    char* out = &output[0];
-    for (std::size_t at = 0; at < input.size(); at += piece) {
-        std::size_t length = std::min(piece, input.size() - at);
-        out = converter.convert(input.data() + at, input.data() + at + length, out);
-    }
-    out = converter.finish(out);
-    output.resize(out - output.data());
-
-    std::int64_t written = 0;
-    if (output != reference::lineBreaksConverted(input, groupSize, written) || converter.written() != written)
+    std::int64_t written = 0, expectedWritten = 0;
+    const std::string output = convertInPieces(input, groupSize, piece, written);
+    if (output != reference::lineBreaksConverted(input, groupSize, expectedWritten) || written != expectedWritten)
         __builtin_trap();
     return 0;
 }

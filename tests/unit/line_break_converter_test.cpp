@@ -1,4 +1,4 @@
-#include "line_break_converter.h"
+#include "convert_in_pieces.h"
 #include "reference_models.h"
 
 #include <gtest/gtest.h>
@@ -8,22 +8,6 @@
 #include <string>
 
 namespace {
-
-// Feeds the converter in pieces of the given sizes, as the tool feeds it blocks.
-std::string convertInPieces(const std::string& input, std::int32_t groupSize, std::size_t piece,
-                            std::int64_t& written) {
-    LineBreakConverter converter(groupSize);
-    std::string output(input.size() + 1, '\0');
-    char* out = &output[0];
-    for (std::size_t at = 0; at < input.size(); at += piece) {
-        std::size_t size = std::min(piece, input.size() - at);
-        out = converter.convert(input.data() + at, input.data() + at + size, out);
-    }
-    out = converter.finish(out);
-    output.resize(out - output.data());
-    written = converter.written();
-    return output;
-}
 
 // Random stretches of break bytes of every length and mix, between runs of
 // ordinary bytes, cut into blocks of many sizes: the converter must give
