@@ -2,11 +2,14 @@
 // window of class "ConsoleWindowClass" and writes, to stand_in.log in the
 // current directory, every z-order request it receives and, every 100 ms,
 // where it is and whether it is visible or minimised. It ends by itself
-// after the number of seconds given as its first argument (default 8).
+// after the number of seconds given as its first argument (default 8),
+// logging "ended" last.
+// With the argument "metrics" it only logs the screen measures and ends.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -51,6 +54,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     std::fprintf(logFile, "metrics %d %d %d %d\n", GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
                  GetSystemMetrics(SM_CYMENU), GetSystemMetrics(SM_CYCAPTION));
     std::fflush(logFile);
+    if (std::strcmp(commandLine, "metrics") == 0) {
+        std::fclose(logFile);
+        return 0;
+    }
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
@@ -58,6 +65,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     RegisterClassA(&windowClass);
     HWND window = CreateWindowExA(0, "ConsoleWindowClass", "stand-in console", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
                                   10, 500, 300, nullptr, nullptr, instance, nullptr);
+    std::fprintf(logFile, "shown\n");  // z-order requests before this line are the window's own showing
+    std::fflush(logFile);
     int seconds = std::atoi(commandLine);
     SetTimer(window, 1, 100, nullptr);
     SetTimer(window, 2, static_cast<UINT>((seconds > 0 ? seconds : 8) * 1000), nullptr);
@@ -67,6 +76,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         DispatchMessageA(&message);
     }
     writeState(window);
+    std::fprintf(logFile, "ended\n");
     std::fclose(logFile);
     return 0;
 }
