@@ -30,6 +30,11 @@ def configuration(console_type=2, delay=1000, automatic=False, life=6, size=(276
     return f"{STAND_IN} {life}{marker}\r\n{delay}\r\n{console_type}\r\n{size[0]}\r\n{size[1]}\r\n".encode()
 
 
+def stand_in_log(directory):
+    path = directory / "stand_in.log"
+    return path.read_text().splitlines() if path.exists() else []
+
+
 class CaseFailure(Exception):
     """A case that cannot go on."""
 
@@ -78,8 +83,7 @@ class Run:
             return False
 
     def log(self):
-        path = self.directory / "stand_in.log"
-        return path.read_text().splitlines() if path.exists() else []
+        return stand_in_log(self.directory)
 
     def starts(self):
         return sum(1 for line in self.log() if line.startswith("started "))
@@ -98,10 +102,11 @@ def centred(metrics, width, height):
             (metrics["cyFullScreen"] + metrics["cyMenu"] + metrics["cyCaption"]) // 2 - height // 2)
 
 
-def menu_item_points(metrics):
-    """The "File" entry of the menu bar and the "Start" item of its pop-up, as Wine draws them."""
+def menu_points(metrics):
+    """The "File" and "Help" entries of the menu bar and the "Start" item of File's pop-up, as Wine draws them."""
     frame, caption, menu = 3, metrics["cyCaption"], metrics["cyMenu"]
-    return (20, frame + caption + menu // 2), (40, frame + caption + menu + menu // 2 + 2)
+    bar = frame + caption + menu // 2
+    return {"File": (20, bar), "Help": (98, bar), "Start": (40, bar + menu + 2)}
 
 
 # The ways to start, each on a launcher that does not start by itself.
@@ -123,10 +128,10 @@ def press_beside_release_on_button(run):
 
 
 def choose_menu_item(run):
-    file_entry, start_item = menu_item_points(run.session.metrics)
-    run.click(file_entry)
+    points = menu_points(run.session.metrics)
+    run.click(points["File"])
     time.sleep(0.5)
-    run.click(start_item)
+    run.click(points["Start"])
 
 
 def starts_nothing_by(action, launcher_ends):
@@ -154,6 +159,37 @@ def automatic_start_once_after_its_delay(session, directory):
     expect(problems, not run.ended(0), "the launcher ended")
     run.key("F9")  # a start by hand opens the program again
     expect(problems, wait_for(lambda: run.starts() == 2, 15), "F9 after a start that kept the launcher open")
+    return problems
+
+
+# The manual: the shell opens SeekDocs.pdf of the current folder, here with
+# the stand-in, which the prefix has as its PDF viewer.
+
+def manual_opened(directory):
+    wanted = "Z:" + str(directory).replace("/", "\\") + "\\SeekDocs.pdf"
+    return wait_for(lambda: any(line.startswith("started ") and wanted in line for line in stand_in_log(directory)),
+                    15)
+
+
+def manual_by(action):
+    def check(session, directory):
+        run = Run(session, directory)
+        action(run)
+        problems = []
+        expect(problems, manual_opened(directory), f"the manual was not opened: {run.log()[:1]}")
+        expect(problems, not run.ended(2), "the launcher ended")
+        return problems
+    return check
+
+
+def manual_from_the_command_line(session, directory):
+    (directory / "VEX").write_bytes(b"marker")
+    (directory / "pressGo.txt").write_bytes(configuration())
+    session.run(directory, ["pressGo.exe", "-p", "-s-", "-c2"])
+    problems = []
+    expect(problems, manual_opened(directory), "the manual was not opened")
+    expect(problems, (directory / "VEX").exists(), "VEX was deleted")
+    expect(problems, (directory / "pressGo.txt").read_bytes() == configuration(), "pressGo.txt was changed")
     return problems
 
 
@@ -319,6 +355,9 @@ def cases(artifacts):
         ("F9 starts", starts_by(lambda run: run.key("F9"))),
         ("the menu item File, Start starts", starts_by(choose_menu_item)),
         ("the timer starts once, after the configured delay", automatic_start_once_after_its_delay),
+        ("F1 opens the manual", manual_by(lambda run: run.key("F1"))),
+        ("the menu item Help opens the manual", manual_by(lambda run: run.click(menu_points(run.session.metrics)["Help"]))),
+        ("-p opens the manual without a window", manual_from_the_command_line),
         ("a click beside the button starts nothing", starts_nothing_by(lambda run: run.click(BESIDE), False)),
         ("Page Down quits without a start", starts_nothing_by(lambda run: run.key("Next"), True)),
         ("F3 quits without a start", starts_nothing_by(lambda run: run.key("F3"), True)),
@@ -357,6 +396,7 @@ def main():
     artifacts.mkdir(parents=True, exist_ok=True)
 
     session = Session(options.wine, options.prefix, binaries / STAND_IN)
+    session.open_with(".pdf", f'{STAND_IN} 3 "%1"')
     chosen = [(name, check) for name, check in cases(artifacts)
               if not options.names or any(part in name for part in options.names)]
     failures = 0
@@ -364,10 +404,10 @@ def main():
         for name, check in chosen:
             directory = pathlib.Path(tempfile.mkdtemp(prefix="launcher-"))
             try:
-                for program in ("pressGo.exe", STAND_IN):
+                for program in ("pressGo.exe", STAND_IN, "SeekDocs.pdf"):
                     shutil.copy(binaries / program, directory / program)
                 problems = check(session, directory)
-            except CaseFailure as failure:
+            except (CaseFailure, subprocess.TimeoutExpired) as failure:
                 problems = [str(failure)]
             finally:
                 session.end_programs(["pressGo.exe", STAND_IN])

@@ -33,19 +33,24 @@ def wait_for(condition, timeout, step=0.05):
 
 
 class Session:
-    """Xvfb, the Wine prefix, and the programs started in it."""
+    """The X display (an Xvfb of its own unless one is given), the Wine prefix, and the programs started in it."""
 
-    def __init__(self, wine, prefix, stand_in):
+    def __init__(self, wine, prefix, stand_in, display=None):
         self.wine = wine
         self.wineserver = shutil.which("wineserver", path=str(pathlib.Path(wine).parent)) or "wineserver"
-        self.display = free_display()
-        self.xvfb = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.environment = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", DISPLAY=self.display)
-        time.sleep(1)
-        for key in ("Decorated", "UseTakeFocus"):
-            subprocess.run([wine, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", key, "/d", "N", "/f"],
-                           env=self.environment, capture_output=True, timeout=120)
+        self.xvfb = None
+        if display is None:
+            display = free_display()
+            self.xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(1)
+        self.display = display
+        self.environment = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", DISPLAY=display)
+        if self.xvfb is not None:
+            # Without a window manager, Wine draws the frames itself and gives the focus away.
+            for key in ("Decorated", "UseTakeFocus"):
+                subprocess.run([wine, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", key, "/d", "N", "/f"],
+                               env=self.environment, capture_output=True, timeout=120)
         self.metrics = self._screen_metrics(stand_in)
 
     def _screen_metrics(self, stand_in):
@@ -60,6 +65,13 @@ class Session:
                             (int(value) for value in line.split()[1:])))
         finally:
             shutil.rmtree(directory, ignore_errors=True)
+
+    def open_with(self, extension, command):
+        """Makes the shell's "open" of files ending in extension run command ("%1" stands for the file)."""
+        kind = "OrvexTest" + extension.strip(".")
+        for key, value in ((f"HKCR\\{extension}", kind), (f"HKCR\\{kind}\\shell\\open\\command", command)):
+            subprocess.run([self.wine, "reg", "add", key, "/ve", "/d", value, "/f"], env=self.environment,
+                           capture_output=True, timeout=120, check=True)
 
     def start(self, directory, program_and_args):
         return subprocess.Popen([self.wine] + program_and_args, cwd=directory, env=self.environment,
@@ -143,8 +155,9 @@ class Session:
 
     def close(self):
         subprocess.run([self.wineserver, "-k"], env=self.environment, capture_output=True, timeout=60)
-        self.xvfb.terminate()
-        self.xvfb.wait(timeout=10)
+        if self.xvfb is not None:
+            self.xvfb.terminate()
+            self.xvfb.wait(timeout=10)
 
 
 class Picture:

@@ -1,5 +1,7 @@
-// Stands in for a program that opens a console window: it shows a top-level
-// window of class "ConsoleWindowClass" and writes, to stand_in.log in the
+// Stands in for a program that opens a console window, such as the Java
+// runtime starting Orvex, in the demo and in the launcher's end-to-end runs:
+// it shows a top-level window of class "ConsoleWindowClass", titled and
+// labelled with its arguments, and writes, to stand_in.log in the
 // current directory, every z-order request it receives and, every 100 ms,
 // where it is and whether it is visible or minimised. It ends by itself
 // after the number of seconds given as its first argument (default 8),
@@ -37,6 +39,16 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     } else if (message == WM_TIMER) {
         writeState(window);
         return 0;
+    } else if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC context = BeginPaint(window, &paint);
+        RECT client{};
+        GetClientRect(window, &client);
+        char label[512];
+        GetWindowTextA(window, label, sizeof label);
+        DrawTextA(context, label, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        EndPaint(window, &paint);
+        return 0;
     } else if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;
@@ -61,10 +73,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = "ConsoleWindowClass";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "ConsoleWindowClass", "stand-in console", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
-                                  10, 500, 300, nullptr, nullptr, instance, nullptr);
+    char title[512];
+    std::snprintf(title, sizeof title, "Console stand-in, started with: %s", commandLine);
+    HWND window = CreateWindowExA(0, "ConsoleWindowClass", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 500, 300,
+                                  nullptr, nullptr, instance, nullptr);
     std::fprintf(logFile, "shown\n");  // z-order requests before this line are the window's own showing
     std::fflush(logFile);
     int seconds = std::atoi(commandLine);
