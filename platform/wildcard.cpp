@@ -2,6 +2,7 @@
 #include "platform.h"
 
 #include <cstring>
+#include <string>
 
 namespace platform {
 
@@ -35,10 +36,15 @@ bool matchesPlainly(const char* pattern, const char* name) {
 }  // namespace
 
 bool matchesWildcard(const char* pattern, const char* name) {
-    if (std::strcmp(pattern, "*.*") == 0) return true;
     if (matchesPlainly(pattern, name)) return true;
-    // A pattern ending in "." stands for names without an extension too.
     std::size_t length = std::strlen(pattern);
+    // A final "." followed by stars may also match nothing, so "*.*" is every
+    // name and "ab.*" takes "ab" as well.
+    std::size_t stars = 0;
+    while (stars < length && pattern[length - 1 - stars] == '*') ++stars;
+    if (stars > 0 && stars < length && pattern[length - 1 - stars] == '.')
+        return matchesPlainly(std::string(pattern, length - 1 - stars).c_str(), name);
+    // A pattern ending in "." stands for names without an extension too.
     if (length == 0 || pattern[length - 1] != '.' || std::strchr(name, '.') != nullptr) return false;
     while (length > 0 && pattern[length - 1] == '.') --length;
     return matchesPlainly(std::string(pattern, length).c_str(), name);

@@ -42,6 +42,8 @@ TEST(MatchesWildcard, FollowsTheWindowsRulesForLongNames) {
         {"*a*b", "aba", false},            {"*.", "noext", true},            {"*.", "a.b", false},
         {"abc.", "abc", true},             {"abc.", "abcd", false},          {"", "", true},
         {"", "a", false},                  {"a", "", false},                 {"with space*", "with space.txt", true},
+        {"ab.*", "ab", true},              {"ab.*", "ab.c.d", true},         {"a*.*", "abc", true},
+        {"ab.*", "abc", false},            {"ab.*x", "ab", false},           {"ab.**", "ab", true},
     };
     for (const WildcardCase& c : cases)
         EXPECT_EQ(platform::matchesWildcard(c.pattern, c.name), c.matches) << c.pattern << " / " << c.name;

@@ -72,8 +72,9 @@ inline std::string lineBreaksConverted(const std::string& input, std::int32_t gr
 }
 
 // Wildcard matching tried every way: "*" any run, "?" one character,
-// letters without regard to case; "*.*" every name; a pattern ending in "."
-// also the names without a dot that match it without its final dots.
+// letters without regard to case; a final "." followed by stars also
+// matching nothing (so "*.*" is every name); a pattern ending in "." also the
+// names without a dot that match it without its final dots.
 inline bool matchesPlainly(const char* pattern, const char* name) {
     auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
     const std::string p = pattern, n = name;
@@ -92,7 +93,10 @@ inline bool matchesPlainly(const char* pattern, const char* name) {
 }
 
 inline bool matchesWildcard(const std::string& pattern, const std::string& name) {
-    if (pattern == "*.*" || matchesPlainly(pattern.c_str(), name.c_str())) return true;
+    if (matchesPlainly(pattern.c_str(), name.c_str())) return true;
+    const std::size_t body = pattern.find_last_not_of('*');
+    if (body != std::string::npos && body + 1 < pattern.size() && pattern[body] == '.')
+        return matchesPlainly(pattern.substr(0, body).c_str(), name.c_str());
     if (pattern.empty() || pattern.back() != '.' || name.find('.') != std::string::npos) return false;
     std::string stripped = pattern;
     while (!stripped.empty() && stripped.back() == '.') stripped.pop_back();
