@@ -79,6 +79,8 @@ def expected_state(case):
         parts = name.split("/")[:-1]
         for depth in range(1, len(parts) + 1):
             state.setdefault("/".join(parts[:depth]), Directory())
+    for name in case.removed:
+        state.pop(name, None)
     for name, content in case.after.items():
         if content is None:
             state.pop(name, None)
@@ -124,6 +126,8 @@ def run_case(case, program, wine, platform):
                                   capture_output=True, timeout=case.timeout)
             if step.returncode != 0:
                 return [f"step {name} {args!r} failed with {step.returncode}: {step.stderr!r}"]
+        for name in case.removed:  # as a user or another program might, between two runs
+            (root / name).unlink()
         command = ([wine] if wine else []) + [sibling(program, case.program)] + case.args
         environment = dict(os.environ, **case.environment)
         identity = {}

@@ -86,6 +86,7 @@ class Case:
     timeout: float = 60
     program: Optional[str] = None  # another program of the same build, by name ("purgeit")
     before: List[tuple] = dataclasses.field(default_factory=list)  # (program name, args) run first; must succeed
+    removed: List[str] = dataclasses.field(default_factory=list)  # files deleted after those steps, before the run
 
 
 def matches(pattern):

@@ -81,6 +81,9 @@ CASES = [
     Case("three arguments: minute and second", ["-V", "-g", "-y-"], stdout=stamp("%M:%S")),
     Case("four arguments: minute and second", ["a", "b", "c", "d"], stdout=stamp("%M:%S")),
 
+    Case("a full standard output", ["-g"], stdout_file="/dev/full", stderr=b"clockit: No space left on device\n",
+         code=1, platforms=["posix"]),
+
     # The stamp is local time, not the clock's universal time.
     Case("local time zone", ["-g"], environment={"TZ": "Asia/Kathmandu"},
          stdout=stamp("%Y-%m-%d %H:%M:%S", "Asia/Kathmandu"), platforms=["posix"]),

@@ -94,6 +94,7 @@ CASES = [
     # A file that fails while it is read, or a dump that cannot be written, is a failure.
     Case("a read failure after the open", ["/proc/self/mem"],
          stderr=b"/proc/self/mem: Input/output error\n", code=1, platforms=["posix"]),
+    Case("a name with spaces", ["my notes.txt"], files={"my notes.txt": SEVEN_LINES}, stdout=FIVE_LINES_DUMP),
     Case("a full standard output fails", ["f.txt"], files={"f.txt": SEVEN_LINES}, stdout_file="/dev/full",
          stderr=b"hexpeek: No space left on device\n", code=1, platforms=["posix"]),
 ]

@@ -1,6 +1,6 @@
 """linepick: argument rules, the window, placeholders, the buffer size, LF
 mode, and every message of its failure table."""
-from case import Case, Directory
+from case import Case, Directory, Sparse
 
 PLAIN_USAGE = (b"linepick 1.03\n\n"
                b"linepick -a2 -p567 file_name \n"
@@ -144,4 +144,14 @@ CASES = [
          platforms=["posix"]),
     Case("a full standard output", ["-p1", "ten.txt"], files=TEN, stdout_file="/dev/full",
          stderr=b"linepick: No space left on device\n", code=1, platforms=["posix"]),
+    Case("an unreadable file", ["-p1", "locked"], files={"locked": b"x\n"}, modes={"locked": 0o000},
+         stderr=b"locked\n", code=1, unprivileged=True, platforms=["posix"]),
+
+    # Names and sizes beyond the usual.
+    pick("a name with spaces", ["-p2", "my ten.txt"], {"my ten.txt": numbered(1, 10)}, numbered(2, 2)),
+    pick("a name longer than 255 characters", ["-p2", "d" * 200 + "/" + "n" * 200],
+         {"d" * 200 + "/" + "n" * 200: numbered(1, 10)}, numbered(2, 2)),
+    # 2.5 GiB of zero bytes after two lines: read to its end, counted past 32 bits of bytes.
+    pick("a file of 2.5 GiB", ["-a1", "-p1", "big.txt"], {"big.txt": Sparse(b"one\ntwo\n", 5 << 29)},
+         b"one\ntwo\n"),
 ]

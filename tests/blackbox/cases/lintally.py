@@ -116,6 +116,11 @@ CASES = worked_cases() + [
          stderr=b"lintally: Permission denied\n", stdout=USAGE, code=1),
     Case("an output in a missing folder", ["in", "nowhere/out"], files={"in": CRLF_TEXT},
          stderr=NOT_FOUND, stdout=USAGE, code=1),
+    Case("a read-only output is refused and kept", ["in", "out"], files={"in": CRLF_TEXT, "out": b"keep"},
+         modes={"out": 0o444}, stderr=b"lintally: Permission denied\n", stdout=USAGE, code=1, unprivileged=True,
+         platforms=["posix"]),
+    Case("names with spaces", ["-c", "in file.txt", "out file.txt"], files={"in file.txt": CRLF_TEXT},
+         stdout=b"2 lines\n", after={"out file.txt": LF_TEXT}),
     Case("an unreadable input", ["locked", "out"], files={"locked": CRLF_TEXT}, modes={"locked": 0o000},
          stderr=b"lintally: Permission denied\n", stdout=USAGE, code=1, unprivileged=True, platforms=["posix"]),
 

@@ -63,6 +63,9 @@ CASES = [
     purge("the list itself is never deleted", [],
           {LIST: crlf("remove_e.txt", "./remove_e.txt", "a.txt"), "a.txt": b""}, ["a.txt"]),
     purge("a second run over the same list", [], LISTED, ["a.txt", "b.txt"], before=[("purgeit", [])]),
+    purge("a read-only list is read and kept", [], dict(LISTED), ["a.txt", "b.txt"], modes={LIST: 0o444}),
+    purge("10 000 names of missing files", [], {LIST: crlf(*(f"gone{n}.txt" for n in range(10000))),
+                                                  "kept.txt": b"k"}, []),
 
     # Round trips: trashlist writes the list, purgeit deletes what it names.
     Case("the built-in patterns, round trip", [],
@@ -80,6 +83,9 @@ CASES = [
          after={"sub/a.tmp": None, LIST: Listed(["sub/a.tmp"])}),
     Case("a size limit, round trip", [], files={"small.tmp": b"s", "large.tmp": b"l" * 100},
          before=[("trashlist", ["-x50"])], after={"small.tmp": None, LIST: Listed([], [], [], [], ["small.tmp"])}),
+    Case("files removed after the list was made, round trip", [],
+         files={"a.tmp": b"", "b.tmp": b"", "c.tmp": b"", "keep.txt": b"k"}, before=[("trashlist", [])],
+         removed=["b.tmp"], after={"a.tmp": None, "c.tmp": None, LIST: Listed([], [], [], [], ["a.tmp", "b.tmp", "c.tmp"])}),
     Case("sparing a listed name, round trip", ["-w-", "a.tmp"], files={"a.tmp": b"", "b.tmp": b""},
          before=[("trashlist", [])], after={"b.tmp": None, LIST: Listed([], [], [], [], ["a.tmp", "b.tmp"])}),
 ]

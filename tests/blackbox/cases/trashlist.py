@@ -42,6 +42,11 @@ CASES = [
     Case("-v is a pattern file name", ["-v"], stderr=b"-v\n", code=1),
     Case("-VC is a pattern file name", ["-VC"], files={LIST: b"old\r\n"}, stderr=b"-VC\n", code=1),
     Case("a pattern file that is a directory", ["sub"], files={"sub": Directory()}, stderr=b"sub\n", code=1),
+    Case("an unreadable pattern file", ["p.lst"], files={"p.lst": b"*.tmp\n", LIST: b"old\r\n"},
+         modes={"p.lst": 0o000}, stderr=b"p.lst\n", code=1, unprivileged=True, platforms=["posix"]),
+    Case("a read-only remove_e.txt is not written", [], files={LIST: b"old\r\n", "a.tmp": b""}, modes={LIST: 0o444},
+         stderr=b"remove_e.txt: Permission denied\n", code=1, unprivileged=True, platforms=["posix"]),
+    Case("a missing pattern file with a name of 300 characters", ["p" * 300], stderr=b"p" * 300 + b"\n", code=1),
 
     # The size filter.
     listing("-x100: 99 bytes listed, 100 not, a directory listed", ["-x100"],
